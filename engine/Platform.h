@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+/// The few services of the operating system that the game loop needs: a monotonic clock, a sleep,
+/// and (where the system wants it) a request for a fine timer resolution during the run.
+namespace lm::platform {
+
+/// Microseconds on a monotonic clock, modulo 2^32. Only differences of two readings mean anything;
+/// taken in unsigned 32-bit arithmetic they are true durations up to about 71 minutes.
+std::uint32_t microseconds();
+
+/// Suspends the thread for about this many milliseconds; does nothing for 0 or less.
+void sleepMilliseconds(int milliseconds);
+
+/// Asks for a 1-millisecond timer and sleep resolution until endTimerResolution.
+void beginTimerResolution();
+void endTimerResolution();
+
+/// A source of time and sleep. The system's is used unless another is installed.
+class TimeSource {
+public:
+    virtual ~TimeSource() = default;
+    virtual std::uint32_t microseconds() = 0;
+    virtual void sleepMilliseconds(int milliseconds) = 0;
+};
+
+/// Installs a source for microseconds() and sleepMilliseconds() (tests use a scripted one);
+/// nullptr goes back to the system's. The source is not owned and must outlive its use.
+void setTimeSource(TimeSource* source);
+
+}  // namespace lm::platform
