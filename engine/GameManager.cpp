@@ -1,0 +1,94 @@
+#include "GameManager.h"
+
+#include "Box.h"
+#include "Clock.h"
+#include "Constants.h"
+#include "DisplayManager.h"
+#include "EventStep.h"
+#include "InputManager.h"
+#include "LogManager.h"
+#include "Platform.h"
+#include "ResourceManager.h"
+#include "WorldManager.h"
+
+namespace lm {
+
+GameManager::GameManager() : game_over(false), frame_time(FRAME_TIME_DEFAULT) {
+    setType("GameManager");
+}
+
+GameManager& GameManager::getInstance() {
+    static GameManager instance;
+    return instance;
+}
+
+int GameManager::startUp() {
+    Manager::startUp();
+    LogManager::getInstance().startUp();
+    WorldManager::getInstance().startUp();
+    DisplayManager& display_manager = DisplayManager::getInstance();
+    display_manager.startUp();
+    InputManager::getInstance().startUp();  // needs the display started
+    ResourceManager::getInstance().startUp();
+    platform::beginTimerResolution();
+    WorldManager::getInstance().setBoundary(Box(Vector(0, 0),
+                                                static_cast<float>(display_manager.getHorizontal()),
+                                                static_cast<float>(display_manager.getVertical())));
+    return 0;
+}
+
+void GameManager::shutDown() {
+    ResourceManager::getInstance().shutDown();
+    InputManager::getInstance().shutDown();  // while the window still exists
+    DisplayManager::getInstance().shutDown();
+    WorldManager::getInstance().shutDown();  // destructors may still write to the log
+    LogManager::getInstance().shutDown();
+    game_over = true;
+    platform::endTimerResolution();
+    Manager::shutDown();
+}
+
+void GameManager::run() {
+    Clock clock;
+    int adjust_time = 0;  // milliseconds of earlier overruns still to take off the sleeps
+    while (!game_over) {
+        clock.lap();
+
+        const EventStep step;
+        onEvent(&step);
+        InputManager::getInstance().getInput();
+        WorldManager& world_manager = WorldManager::getInstance();
+        world_manager.update();
+        world_manager.draw();
+        DisplayManager::getInstance().swapBuffers();
+
+        const int loop_time = clock.elapsed() / 1000;
+        const int sleep_time = frame_time - loop_time - adjust_time;
+        clock.lap();
+        if (sleep_time > 0) {
+            platform::sleepMilliseconds(sleep_time);
+        }
+        const int actual_sleep_time = clock.elapsed() / 1000;
+        // Time lost (work over the frame time, or a sleep that lasted too long) is made up in the
+        // next passes; time gained is never carried.
+        adjust_time = actual_sleep_time - sleep_time;
+        if (adjust_time < 0) {
+            adjust_time = 0;
+        }
+    }
+    LogManager::getInstance().writeLog("GameManager: run ended");
+}
+
+void GameManager::setGameOver(bool new_game_over) {
+    game_over = new_game_over;
+}
+
+bool GameManager::getGameOver() const {
+    return game_over;
+}
+
+int GameManager::getFrameTime() const {
+    return frame_time;
+}
+
+}  // namespace lm
