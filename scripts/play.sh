@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and starts it in the repository's root folder, where
+# its data lives. The log is written to lumora.log there.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+"$root/scripts/build.sh" default
+cd "$root"
+status=0
+./build/default/lumora || status=$?
+echo "play: Lumora ended with status $status; its log is $root/lumora.log"
+exit "$status"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, playing and testing Lumora need, when any is missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build       # compiler and build
+    libsfml-dev                 # window, drawing, input, audio
+    libgtest-dev libgmock-dev   # tests
+    xvfb xauth                  # a virtual display for the tests
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        as_root=(sudo)
+    fi
+    echo "setup: installing ${missing[*]}"
+    "${as_root[@]}" apt-get update -q
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
