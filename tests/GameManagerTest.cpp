@@ -1,6 +1,7 @@
 #include "engine/GameManager.h"
 
 #include "TestSupport.h"
+#include "engine/Clock.h"
 #include "engine/Constants.h"
 #include "engine/DisplayManager.h"
 #include "engine/Event.h"
@@ -120,6 +121,26 @@ TEST_F(GameLoopTest, RunWithGameOverAlreadySetOnlyLogs) {
     EXPECT_EQ(p_worker->steps, 0u);
     EXPECT_TRUE(time.sleeps.empty());
     EXPECT_EQ(logLines().back(), "GameManager: run ended");
+}
+
+TEST(ClockTest, LapRestartsTheTimingAndElapsedDoesNot) {
+    ScriptedTime time(0xFFFFFFFFu - 1500u);  // the count wraps during the test
+    lm::platform::setTimeSource(&time);
+    lm::Clock clock;
+    time.advance(2);
+    EXPECT_EQ(clock.elapsed(), 2000);
+    EXPECT_EQ(clock.elapsed(), 2000);
+    EXPECT_EQ(clock.lap(), 2000);
+    time.advance(3);
+    EXPECT_EQ(clock.lap(), 3000);
+    EXPECT_EQ(clock.elapsed(), 0);
+    lm::platform::setTimeSource(nullptr);
+}
+
+TEST(ClockTest, SystemClockCountsAtLeastTheTimeSlept) {
+    lm::Clock clock;
+    lm::platform::sleepMilliseconds(3);
+    EXPECT_GE(clock.elapsed(), 3000);
 }
 
 class GameManagerTest : public ::testing::Test {
