@@ -99,13 +99,6 @@ TEST_F(GameLoopTest, OverrunSkipsTheSleepAndIsCarriedUntilUsedUp) {
     EXPECT_EQ(time.sleeps, (std::vector<int>{16, 3, 23}));
 }
 
-TEST_F(GameLoopTest, LongOverrunIsMadeUpOverSeveralPasses) {
-    new Worker(time, {100, 10, 10, 10, 10});
-    lm::GameManager::getInstance().run();
-    // 67 owed; each quick pass pays back 23 of it until the sleeps resume.
-    EXPECT_EQ(time.sleeps, (std::vector<int>{2, 23}));
-}
-
 TEST_F(GameLoopTest, GameOverEndsTheLoopAfterThePassAndItsSleep) {
     auto* p_worker = new Worker(time, {5, 5});
     lm::GameManager::getInstance().run();

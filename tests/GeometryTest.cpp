@@ -38,19 +38,6 @@ TEST(VectorTest, ScaleAndSum) {
     EXPECT_EQ(b, Vector(3, -5));
 }
 
-TEST(BoxTest, DefaultsAndAccessors) {
-    Box box;
-    EXPECT_EQ(box.getCorner(), Vector(0, 0));
-    EXPECT_EQ(box.getHorizontal(), 0);
-    EXPECT_EQ(box.getVertical(), 0);
-    box.setCorner(Vector(1, 2));
-    box.setHorizontal(3);
-    box.setVertical(4);
-    EXPECT_EQ(box.getCorner(), Vector(1, 2));
-    EXPECT_EQ(box.getHorizontal(), 3);
-    EXPECT_EQ(box.getVertical(), 4);
-}
-
 TEST(BoxTest, TouchingEdgesAndCornersIntersect) {
     const Box unit(Vector(0, 0), 1, 1);
     EXPECT_TRUE(intersect(unit, Box(Vector(1, 0), 1, 1)));    // shared edge

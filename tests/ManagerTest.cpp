@@ -90,17 +90,4 @@ TEST(ManagerTest, EachManagerIsNamedAfterItsClass) {
     EXPECT_EQ(lm::ResourceManager::getInstance().getType(), "ResourceManager");
 }
 
-TEST(ManagerTest, StartUpAndShutDownToggleTheStartedFlag) {
-    lm_test::ScratchFolder scratch;
-    lm::WorldManager& world_manager = lm::WorldManager::getInstance();
-    EXPECT_FALSE(world_manager.isStarted());
-    EXPECT_EQ(world_manager.startUp(), 0);
-    EXPECT_TRUE(world_manager.isStarted());
-    world_manager.shutDown();
-    EXPECT_FALSE(world_manager.isStarted());
-    EXPECT_EQ(world_manager.startUp(), 0);  // may start again
-    EXPECT_TRUE(world_manager.isStarted());
-    world_manager.shutDown();
-}
-
 }  // namespace

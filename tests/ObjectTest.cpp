@@ -15,17 +15,13 @@ protected:
 
 TEST_F(ObjectTest, NewObjectHasTheDefaultsAndIsAlreadyInTheWorld) {
     auto* p_object = new lm::Object();
+    EXPECT_EQ(world.getAllObjects(), lm::ObjectList{p_object});
     EXPECT_EQ(p_object->getType(), "Object");
-    EXPECT_EQ(p_object->getPosition(), Vector(0, 0));
     EXPECT_EQ(p_object->getAltitude(), 2);
-    EXPECT_EQ(p_object->getSpeed(), 0);
-    EXPECT_EQ(p_object->getDirection(), Vector(0, 0));
+    EXPECT_EQ(p_object->getVelocity(), Vector(0, 0));
     EXPECT_EQ(p_object->getSolidness(), lm::BLOCKING);
-    EXPECT_EQ(p_object->getBox().getCorner(), Vector(0, 0));
     EXPECT_EQ(p_object->getBox().getHorizontal(), 1);
     EXPECT_EQ(p_object->getBox().getVertical(), 1);
-    EXPECT_EQ(p_object->getAnimation().getSprite(), nullptr);
-    EXPECT_EQ(world.getAllObjects(), lm::ObjectList{p_object});
 }
 
 TEST_F(ObjectTest, IdsCountUpAndEachIsLoggedBeforeItIsTaken) {
