@@ -15,11 +15,16 @@ int id_counter = 0;  // the id of the next object made
 
 }  // namespace
 
-Object::Object() : id(id_counter), altitude(2), speed(0), solidness(BLOCKING) {
-    LogManager::getInstance().writeLog("Object: id = %d", id_counter);
+Object::Object()
+    : id(id_counter),
+      type("Object"),
+      altitude(2),
+      speed(0),
+      solidness(BLOCKING),
+      box(Vector(0, 0), 1, 1) {
+    LogManager::getInstance().writeLog("Object: id = %d", id);
     ++id_counter;
-    type = "Object";
-    box = Box(Vector(0, 0), 1, 1);
+    // Last: from here on the object receives events, before any derived constructor has run.
     WorldManager::getInstance().insertObject(this);
 }
 
