@@ -45,19 +45,15 @@ int WorldManager::removeObject(Object* p_object) {
     if (p_object == nullptr) {
         return 0;
     }
-    const int id = p_object->getId();
-    // The object itself is taken out, not another one that was given the same id with setId:
-    // the list must never keep a pointer to a destroyed object.
-    auto entry = std::find(objects.begin(), objects.end(), p_object);
-    if (entry == objects.end()) {
-        entry = std::find_if(objects.begin(), objects.end(),
-                             [id](const Object* p_other) { return p_other->getId() == id; });
-    }
+    // Ids are unique, so the object itself is the entry with its id. Matching the object rather
+    // than the id also holds when setId has given two objects one id: the list never keeps a
+    // pointer to a destroyed object, and an object that is not in the list changes nothing.
+    const auto entry = std::find(objects.begin(), objects.end(), p_object);
     if (entry != objects.end()) {
         objects.erase(entry);
     }
     deletions.erase(std::remove(deletions.begin(), deletions.end(), p_object), deletions.end());
-    if (view_following != nullptr && view_following->getId() == id) {
+    if (view_following != nullptr && view_following->getId() == p_object->getId()) {
         view_following = nullptr;
     }
     return 0;

@@ -81,6 +81,13 @@ TEST_F(ObjectTest, DestroyingAnObjectTakesItOutAndKeepsTheOrder) {
     auto* p_c = new lm::Object();
     delete p_b;
     EXPECT_EQ(world.getAllObjects(), (lm::ObjectList{p_a, p_c}));
+
+    // An object outside the world that shares an id takes nobody else with it.
+    auto* p_twin = new lm::Object();
+    world.removeObject(p_twin);
+    p_twin->setId(p_a->getId());
+    delete p_twin;
+    EXPECT_EQ(world.getAllObjects(), (lm::ObjectList{p_a, p_c}));
 }
 
 }  // namespace
