@@ -36,6 +36,8 @@ inline constexpr int MAX_ALTITUDE = 4;  // altitudes 0 to MAX_ALTITUDE are drawn
 
 // Resource store.
 inline constexpr int MAX_SPRITES = 1000;
+inline constexpr int MAX_SOUNDS = 128;
+inline constexpr int MAX_MUSICS = 128;
 
 /// Colour of a character cell's glyph.
 enum Color : int {

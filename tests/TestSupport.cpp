@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
 #include "engine/Constants.h"
+#include "engine/DisplayManager.h"
 #include "engine/EventCollision.h"
 #include "engine/LogManager.h"
 #include "engine/WorldManager.h"
+
+#include <SFML/Graphics/Texture.hpp>
 
 #include <cstdlib>
 #include <filesystem>
@@ -70,6 +73,36 @@ void EngineTest::TearDown() {
 
 std::vector<std::string> EngineTest::logLines() const {
     return readLines(lm::LOGFILE_NAME);
+}
+
+std::string sourcePath(const std::string& relative) {
+    return std::string(LUMORA_SOURCE_DIR) + "/" + relative;
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}
+
+void WindowTest::SetUp() {
+    EngineTest::SetUp();
+    std::filesystem::copy_file(sourcePath(lm::FONT_FILE_DEFAULT), lm::FONT_FILE_DEFAULT);
+    ASSERT_EQ(lm::DisplayManager::getInstance().startUp(), 0) << "is a display available?";
+}
+
+void WindowTest::TearDown() {
+    lm::DisplayManager::getInstance().shutDown();
+    EngineTest::TearDown();
+}
+
+sf::Image WindowTest::showFrame() {
+    lm::DisplayManager& display_manager = lm::DisplayManager::getInstance();
+    sf::RenderWindow& window = *display_manager.getWindow();
+    sf::Texture shown;
+    shown.create(window.getSize().x, window.getSize().y);
+    shown.update(window);  // the frame being drawn, before swapBuffers clears it
+    display_manager.swapBuffers();
+    return shown.copyToImage();
 }
 
 Recorder::Recorder(const std::string& recorder_type, Journal& init_journal)

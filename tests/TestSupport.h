@@ -4,6 +4,7 @@
 #include "engine/Object.h"
 #include "engine/Vector.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -50,6 +51,23 @@ protected:
 
 private:
     ScratchFolder scratch;
+};
+
+/// A file of the source tree, such as the game's font.
+std::string sourcePath(const std::string& relative);
+
+/// Writes text to a file, exactly as given.
+void writeFile(const std::string& path, const std::string& text);
+
+/// As EngineTest, with the window open on the (virtual) display and the game's font in the
+/// working folder. The window is closed afterwards.
+class WindowTest : public EngineTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// What the window shows once the cells drawn so far are on screen. The frame is then cleared.
+    sf::Image showFrame();
 };
 
 /// What the recorders of one test have received, in order.

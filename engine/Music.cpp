@@ -1,0 +1,34 @@
+#include "Music.h"
+
+#include <utility>
+
+namespace lm {
+
+Music::Music() = default;
+
+int Music::loadMusic(std::string filename) {
+    return music.openFromFile(filename) ? 0 : -1;
+}
+
+std::string Music::getLabel() const {
+    return label;
+}
+
+void Music::setLabel(std::string new_label) {
+    label = std::move(new_label);
+}
+
+void Music::play(bool loop) {
+    music.setLoop(loop);
+    music.play();
+}
+
+void Music::stop() {
+    music.stop();
+}
+
+sf::SoundSource::Status Music::getStatus() const {
+    return music.getStatus();
+}
+
+}  // namespace lm
