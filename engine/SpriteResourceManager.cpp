@@ -3,9 +3,74 @@
 #include "LogManager.h"
 #include "Sprite.h"
 
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <memory>
+
 namespace lm {
 
-SpriteResourceManager::SpriteResourceManager() : sprites{}, sprite_count(0) {}
+namespace {
+
+const char HEADER_SECTION[] = "HEADER";
+const char BODY_SECTION[] = "BODY";
+const char FOOTER_SECTION[] = "FOOTER";
+const char FRAMES_KEYWORD[] = "frames";
+const char WIDTH_KEYWORD[] = "width";
+const char HEIGHT_KEYWORD[] = "height";
+const char COLOR_KEYWORD[] = "color";
+const char SLOWDOWN_KEYWORD[] = "slowdown";
+const char VERSION_KEYWORD[] = "version";
+const char END_FRAME_LINE[] = "end";
+const char DEFAULT_COLOR_WORD[] = "default";
+
+struct ColorWord {
+    const char* word;
+    Color color;
+};
+
+const ColorWord COLOR_WORDS[] = {
+    {"black", BLACK},   {"red", RED},     {"green", GREEN},
+    {"yellow", YELLOW}, {"blue", BLUE},   {"magenta", MAGENTA},
+    {"cyan", CYAN},     {"white", WHITE}, {DEFAULT_COLOR_WORD, WHITE},
+};
+
+/// A decimal integer at the start of the text: leading blanks skipped, a sign allowed, reading
+/// stops at the first non-digit, no digits gives 0. Values beyond an int are held at its limits.
+int readNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0; ++i) {
+        value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
+    }
+    if (negative) {
+        value = -value;
+    }
+    return static_cast<int>(
+        std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
+}
+
+bool beginsWith(const std::string& line, const char* keyword) {
+    return line.compare(0, std::char_traits<char>::length(keyword), keyword) == 0;
+}
+
+/// The value of a keyword line: what follows the keyword and one separator character.
+std::string valueAfter(const std::string& line, const char* keyword) {
+    const std::size_t start = std::char_traits<char>::length(keyword) + 1;
+    return start < line.size() ? line.substr(start) : std::string();
+}
+
+}  // namespace
+
+SpriteResourceManager::SpriteResourceManager() : sprites{}, sprite_count(0), line_number(0) {}
 
 SpriteResourceManager::~SpriteResourceManager() {
     deleteSprites();
@@ -27,6 +92,278 @@ void SpriteResourceManager::shutDown() {
     deleteSprites();
     Manager::shutDown();
     LogManager::getInstance().writeLog("SRM::shutDown(): Successfully stopped.");
+}
+
+std::string SpriteResourceManager::getLine(std::ifstream& file) {
+    std::string line;
+    std::getline(file, line);
+    if (!file.good()) {
+        LogManager::getInstance().writeLog("getLine(): Error! Unexpected end of file.");
+        return std::string();
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+SpriteResourceManager::Lines SpriteResourceManager::readData(std::ifstream& file,
+                                                             std::string section) {
+    const LogManager& log_manager = LogManager::getInstance();
+    const std::string start = "<" + section + ">";
+    const std::string end = "</" + section + ">";
+
+    std::string line = getLine(file);
+    ++line_number;
+    if (line != start) {
+        log_manager.writeLog("readData(): Error line %d! Expected '%s', have '%s'.", line_number,
+                             start.c_str(), line.c_str());
+        return Lines();
+    }
+
+    Lines data;
+    for (line = getLine(file); line != end; line = getLine(file)) {
+        if (line.empty()) {
+            log_manager.writeLog("readData(): Error! Never encountered '%s'.", end.c_str());
+            return Lines();
+        }
+        data.push_back(line);
+    }
+    ++line_number;
+    return data;
+}
+
+int SpriteResourceManager::matchLineInt(Lines& data, const char* keyword) {
+    int value = -1;
+    for (auto line = data.begin(); line != data.end();) {
+        if (!beginsWith(*line, keyword)) {
+            ++line;
+            continue;
+        }
+        if (value != -1) {
+            LogManager::getInstance().writeLog(
+                "matchLineInt(): Warning! '%s' matches multiple lines.", line->c_str());
+        }
+        value = readNumber(valueAfter(*line, keyword));
+        line = data.erase(line);
+        ++line_number;
+    }
+    return value;
+}
+
+std::string SpriteResourceManager::matchLineStr(Lines& data, const char* keyword) {
+    std::string value;
+    for (auto line = data.begin(); line != data.end();) {
+        if (!beginsWith(*line, keyword)) {
+            ++line;
+            continue;
+        }
+        if (!value.empty()) {
+            LogManager::getInstance().writeLog(
+                "matchLineStr(): Warning! '%s' matches multiple lines.", line->c_str());
+        }
+        value = valueAfter(*line, keyword);
+        line = data.erase(line);
+        ++line_number;
+    }
+    return value;
+}
+
+Frame SpriteResourceManager::nextFrame(Lines& data, int width, int height) {
+    const LogManager& log_manager = LogManager::getInstance();
+    if (data.empty()) {
+        log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
+        return Frame();
+    }
+
+    // Rows are taken off the front; erasing them one by one would be quadratic in long bodies.
+    std::size_t taken = 0;
+    std::string frame_str;
+    for (int row = 0; row < height; ++row) {
+        if (taken == data.size()) {
+            log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
+            data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+            return Frame();
+        }
+        const std::string& line = data[taken];
+        ++line_number;
+        if (static_cast<int>(line.size()) != width) {
+            log_manager.writeLog("\tError! Line %d: Line length is %d (frame width is %d).",
+                                 line_number, static_cast<int>(line.size()), width);
+            log_manager.writeLog("\tLine %d: '%s'", line_number, line.c_str());
+            data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+            return Frame();
+        }
+        frame_str += line;
+        ++taken;
+    }
+    data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+
+    if (data.empty()) {
+        log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
+        return Frame();
+    }
+    ++line_number;
+    if (data.front() != END_FRAME_LINE) {
+        log_manager.writeLog("\tError! Line %d: Expected '%s'.", line_number, END_FRAME_LINE);
+        log_manager.writeLog("\tLine %d: '%s'", line_number, data.front().c_str());
+        return Frame();
+    }
+    data.erase(data.begin());
+    return Frame(width, height, frame_str);
+}
+
+int SpriteResourceManager::loadSprite(std::string filename, std::string label) {
+    const LogManager& log_manager = LogManager::getInstance();
+    const auto fail = [&log_manager, &label]() {
+        log_manager.writeLog("SRM::loadSprite(): Sprite '%s' not loaded.", label.c_str());
+        return -1;
+    };
+
+    if (sprite_count == MAX_SPRITES) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Cannot add more Sprites (max is %d).",
+                             MAX_SPRITES);
+        return fail();
+    }
+    log_manager.writeLog("SRM::loadSprite(): Loading sprite '%s'.", filename.c_str());
+    std::ifstream file(filename);
+    if (!file.is_open()) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Cannot open file '%s'.", filename.c_str());
+        return fail();
+    }
+    log_manager.writeLog("SRM::loadSprite(): Opened file '%s'.", filename.c_str());
+    line_number = 0;
+
+    Lines header = readData(file, HEADER_SECTION);
+    if (header.empty()) {
+        return fail();
+    }
+    const int frames = matchLineInt(header, FRAMES_KEYWORD);
+    if (frames == -1) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", FRAMES_KEYWORD);
+        return fail();
+    }
+    const int width = matchLineInt(header, WIDTH_KEYWORD);
+    if (width == -1) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", WIDTH_KEYWORD);
+        return fail();
+    }
+    const int height = matchLineInt(header, HEIGHT_KEYWORD);
+    if (height == -1) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", HEIGHT_KEYWORD);
+        return fail();
+    }
+    std::string color_word = matchLineStr(header, COLOR_KEYWORD);
+    if (color_word.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", COLOR_KEYWORD);
+        color_word = DEFAULT_COLOR_WORD;
+    }
+    int slowdown = matchLineInt(header, SLOWDOWN_KEYWORD);
+    if (slowdown == -1) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", SLOWDOWN_KEYWORD);
+        slowdown = 0;
+    }
+    if (!header.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! Unused HEADER lines:");
+        for (const std::string& line : header) {
+            log_manager.writeLog("\t'%s'", line.c_str());
+        }
+        line_number += static_cast<int>(header.size());
+    }
+    log_manager.writeLog("\t      Frames: %d", frames);
+    log_manager.writeLog("\t       Width: %d", width);
+    log_manager.writeLog("\t      Height: %d", height);
+    log_manager.writeLog("\t    Slowdown: %d", slowdown);
+    log_manager.writeLog("\t       Color: %s", color_word.c_str());
+
+    Lines body = readData(file, BODY_SECTION);
+    if (body.empty()) {
+        return fail();
+    }
+
+    // The header's frame count is only a claim: every frame takes at least its "end" line, so the
+    // body cannot hold more frames than it has lines, and no more room than that is made.
+    const int capacity = static_cast<int>(
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(frames, 0)), body.size()));
+    auto p_sprite = std::make_unique<Sprite>(capacity);
+    p_sprite->setWidth(width);
+    p_sprite->setHeight(height);
+    p_sprite->setSlowdown(slowdown);
+
+    const auto color_word_entry =
+        std::find_if(std::begin(COLOR_WORDS), std::end(COLOR_WORDS),
+                     [&color_word](const ColorWord& entry) { return color_word == entry.word; });
+    if (color_word_entry == std::end(COLOR_WORDS)) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Unrecognized color '%s'.",
+                             color_word.c_str());
+        log_manager.writeLog("  Valid colors are: black, red, green, yellow,");
+        log_manager.writeLog("                    blue, magenta, cyan and white.");
+        return fail();
+    }
+    p_sprite->setColor(color_word_entry->color);
+
+    --line_number;
+    for (int i = 0; i < frames; ++i) {
+        const Frame frame = nextFrame(body, width, height);
+        if (frame.getString().empty()) {
+            log_manager.writeLog("SRM::loadSprite(): Error! No frame data to add.");
+            return fail();
+        }
+        if (p_sprite->pushFrame(frame) == -1) {
+            log_manager.writeLog("SRM::loadSprite(): Error! Cannot add Frame.");
+            log_manager.writeLog("\tFramecount is %d, max is %d", p_sprite->getFrameCount() + 1,
+                                 frames);
+            return fail();
+        }
+    }
+    ++line_number;
+
+    if (!body.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Extra BODY:");
+        for (const std::string& line : body) {
+            log_manager.writeLog("\tline %d: %s", line_number, line.c_str());
+            ++line_number;
+        }
+        return fail();
+    }
+
+    Lines footer = readData(file, FOOTER_SECTION);
+    if (footer.empty()) {
+        return fail();
+    }
+    const std::string version = matchLineStr(footer, VERSION_KEYWORD);
+    if (version.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in FOOTER (line %d).",
+                             VERSION_KEYWORD, line_number);
+        return fail();
+    }
+    if (!footer.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! Unused FOOTER lines:");
+        for (const std::string& line : footer) {
+            log_manager.writeLog("\t'%s'", line.c_str());
+        }
+    }
+
+    p_sprite->setLabel(label);
+    sprites[static_cast<std::size_t>(sprite_count)] = p_sprite.release();
+    ++sprite_count;
+    log_manager.writeLog("SRM::loadSprite(): Sprite '%s' loaded.", label.c_str());
+    return 0;
+}
+
+int SpriteResourceManager::unloadSprite(std::string label) {
+    const auto first = sprites.begin();
+    const auto last = first + sprite_count;
+    const auto found = std::find_if(
+        first, last, [&label](const Sprite* p_sprite) { return p_sprite->getLabel() == label; });
+    if (found == last) {
+        return -1;
+    }
+    delete *found;
+    std::move(found + 1, last, found);
+    --sprite_count;
+    sprites[static_cast<std::size_t>(sprite_count)] = nullptr;
+    return 0;
 }
 
 Sprite* SpriteResourceManager::getSprite(std::string label) const {

@@ -1,16 +1,41 @@
 #pragma once
 
 #include "Constants.h"
+#include "Frame.h"
 #include "Manager.h"
 
 #include <array>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace lm {
 
 class Sprite;
 
-/// The store of every sprite of the run, found by label. Its one instance is the resource manager.
+/// The store of every sprite of the run, read from sprite files and found by label. Its one
+/// instance is the resource manager.
+///
+/// A sprite file is plain text in three sections:
+///
+///     <HEADER>            keyword lines in any order: "frames", "width" and "height" required,
+///     frames 2            "color" (black, red, green, yellow, blue, magenta, cyan, white or
+///     width 3             default) and "slowdown" (draws per frame) optional
+///     height 2
+///     </HEADER>
+///     <BODY>
+///     / \                 each frame: height rows of exactly width characters, then "end"
+///     \ /
+///     end
+///     ...
+///     </BODY>
+///     <FOOTER>
+///     version 1           required, any non-empty value
+///     </FOOTER>
+///
+/// No line may be empty, the file must end with a newline, and a carriage return before a newline
+/// is ignored. The loader is strict: every fault is written to the log, naming the line, and the
+/// sprite is then not loaded.
 class SpriteResourceManager : public Manager {
 public:
     ~SpriteResourceManager() override;
@@ -21,6 +46,14 @@ public:
     /// Deletes every sprite.
     void shutDown() override;
 
+    /// Reads a sprite file and stores the sprite under the label. 0 when loaded; -1, with the
+    /// reasons in the log and the store unchanged, when not.
+    int loadSprite(std::string filename, std::string label);
+
+    /// Deletes the first sprite with that label, keeping the order of the rest; -1 when none has
+    /// it. No object may be showing the sprite.
+    int unloadSprite(std::string label);
+
     /// The first sprite with that label (exact, case-sensitive), or null.
     Sprite* getSprite(std::string label) const;
 
@@ -28,10 +61,32 @@ protected:
     SpriteResourceManager();
 
 private:
+    using Lines = std::vector<std::string>;
+
+    /// The next line without its newline and carriage return; empty, with an error in the log,
+    /// when the file ends before a newline.
+    std::string getLine(std::ifstream& file);
+
+    /// The lines between "<section>" and "</section>"; empty, with an error in the log when the
+    /// markers are wrong or missing, or when the section is empty.
+    Lines readData(std::ifstream& file, std::string section);
+
+    /// Takes every line that begins with the keyword out of the list and returns the value of the
+    /// last one: its number, or -1 when there is none. Warns when more than one line counts.
+    int matchLineInt(Lines& data, const char* keyword);
+
+    /// As matchLineInt for a word value; empty when there is none.
+    std::string matchLineStr(Lines& data, const char* keyword);
+
+    /// Takes the next frame's rows and its "end" line off the front of the list; the empty frame,
+    /// with the reason in the log, when they are not there.
+    Frame nextFrame(Lines& data, int width, int height);
+
     void deleteSprites();
 
     std::array<Sprite*, MAX_SPRITES> sprites;  // owned, dense from index 0, in load order
     int sprite_count;                          // entries in use
+    int line_number;                           // the file line the loader's messages refer to
 };
 
 }  // namespace lm
