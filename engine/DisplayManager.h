@@ -4,41 +4,80 @@
 #include "Manager.h"
 #include "Vector.h"
 
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <string>
 
 namespace lm {
 
-/// Owns the game's window and draws the world as a grid of character cells.
+/// Owns the game's window and draws the world as a grid of character cells: each cell is a black
+/// background rectangle with one bold glyph of the font "lm-font.ttf" on top of it.
 ///
-/// This build is headless: no window is made yet, so drawing and showing a frame report -1 just as
-/// they do whenever there is no window, and the game loop runs without a picture.
+/// Positions handed in are world positions in cells. A cell at view position (x, y) lands at pixel
+/// (x * charHeight(), y * charWidth()): columns are 9 pixels apart and rows 17.
 class DisplayManager : public Manager {
 public:
     static DisplayManager& getInstance();
 
-    /// Would open the window; -1, since this build makes none.
+    /// Opens the window and loads the font (a missing font only leaves the glyphs out). 0, also
+    /// when the window is open already; -1 when no window could be made, for instance because no
+    /// display is available.
     int startUp() override;
+
+    /// Closes the window. The window object is kept, so a later startUp opens nothing.
     void shutDown() override;
 
-    /// Draws one character cell at a world position; -1 when there is no window.
-    int drawCh(Vector world_pos, char ch, Color color) const;
+    /// Draws one cell at a world position; -1 when there is no window. A glyph drawn with a colour
+    /// outside BLACK to WHITE keeps the colour of the previous glyph (UNDEFINED_COLOR also writes
+    /// "DisplayManager: no color specified" to the log).
+    int drawCh(Vector world_pos, char ch, Color color);
 
-    /// Shows the finished frame and clears the next; -1 when there is no window.
+    /// Draws one cell per character, starting at world_pos, centred on it or ending just before
+    /// it. Always 0.
+    int drawString(Vector world_pos, std::string str, Justification just, Color color);
+
+    /// Shows the finished frame and clears the next to black; -1 when there is no window.
     int swapBuffers();
 
     /// Size of the cell grid: 60 across, 80 down.
     int getHorizontal() const;
     int getVertical() const;
 
-    /// The window, or null when there is none.
+    /// Size of the window: 1024 x 768 pixels.
+    int getHorizontalPixels() const;
+    int getVerticalPixels() const;
+
+    /// The window, or null before startUp.
     sf::RenderWindow* getWindow() const;
+
+    /// Window pixels divided by cells, in integer division: 1024 / 60 = 17 and 768 / 80 = 9.
+    float charWidth() const;
+    float charHeight() const;
+
+    /// View cells to window pixels, (x * charHeight(), y * charWidth()), and back.
+    Vector spacesToPixels(Vector spaces) const;
+    Vector pixelsToSpaces(Vector pixels) const;
+
+    /// A world position relative to the view's corner, and back.
+    Vector worldToView(Vector world_pos) const;
+    Vector viewToWorld(Vector view_pos) const;
 
 private:
     DisplayManager();
 
-    sf::RenderWindow* p_window;   // null: no window
-    int window_horizontal_chars;  // width of the cell grid
-    int window_vertical_chars;    // height of the cell grid
+    sf::Font font;                 // glyphs of every cell
+    sf::RenderWindow* p_window;    // owned; null until startUp, kept after shutDown
+    int window_horizontal_pixels;  // window width
+    int window_vertical_pixels;    // window height
+    int window_horizontal_chars;   // width of the cell grid
+    int window_vertical_chars;     // height of the cell grid
+
+    // One background and one glyph serve every cell; what a call does not set carries over.
+    sf::RectangleShape cell_background;
+    sf::Text cell_glyph;
 };
 
 }  // namespace lm

@@ -7,6 +7,11 @@
 #include <ctime>
 #endif
 
+#if defined(__unix__) && !defined(__APPLE__)
+#include <X11/Xlib.h>
+#define LM_PLATFORM_X11 1
+#endif
+
 namespace lm::platform {
 
 namespace {
@@ -80,6 +85,17 @@ void endTimerResolution() {
 
 void setTimeSource(TimeSource* source) {
     installed_source = source;
+}
+
+bool displayAvailable() {
+#ifdef LM_PLATFORM_X11
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+#endif
+    return true;
 }
 
 }  // namespace lm::platform

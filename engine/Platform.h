@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-/// The few services of the operating system that the game loop needs: a monotonic clock, a sleep,
-/// and (where the system wants it) a request for a fine timer resolution during the run.
+/// The few services of the operating system that the engine needs: a monotonic clock, a sleep, a
+/// request for a fine timer resolution during the run (where the system wants one), and whether a
+/// display is there to open a window on.
 namespace lm::platform {
 
 /// Microseconds on a monotonic clock, modulo 2^32. Only differences of two readings mean anything;
@@ -16,6 +17,11 @@ void sleepMilliseconds(int milliseconds);
 /// Asks for a 1-millisecond timer and sleep resolution until endTimerResolution.
 void beginTimerResolution();
 void endTimerResolution();
+
+/// Whether a window can be opened at all: on X11 systems, whether the X display named by DISPLAY
+/// answers. The windowing library aborts the program when it cannot reach the display, so the
+/// display manager asks this first.
+bool displayAvailable();
 
 /// A source of time and sleep. The system's is used unless another is installed.
 class TimeSource {

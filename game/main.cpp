@@ -1,11 +1,14 @@
 #include "engine/Box.h"
 #include "engine/Constants.h"
+#include "engine/DisplayManager.h"
 #include "engine/Event.h"
 #include "engine/GameManager.h"
 #include "engine/LogManager.h"
 #include "engine/Object.h"
 #include "engine/Vector.h"
 #include "engine/WorldManager.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -37,6 +40,14 @@ private:
 int main() {
     lm::GameManager& game_manager = lm::GameManager::getInstance();
     game_manager.startUp();
+    if (lm::DisplayManager::getInstance().getWindow() == nullptr) {
+        std::fputs(
+            "lumora: cannot open the game window: no display is available.\n"
+            "Start it from a desktop session, or under a virtual display such as Xvfb.\n",
+            stderr);
+        game_manager.shutDown();
+        return 1;
+    }
     lm::WorldManager::getInstance().setView(lm::Box(lm::Vector(0, 0), 60, 40));
 
     constexpr int kSteps = 90;  // about three seconds at 33 ms a step
