@@ -4,17 +4,26 @@
 
 namespace lm {
 
-/// Turns the keyboard and the mouse into events once per pass of the game loop. Needs the display
-/// manager's window; without one there is nothing to read.
+/// Turns the keyboard and the mouse into events once per pass of the game loop, read through the
+/// display manager's window.
+///
+/// Keys are level-triggered: every mapped key held down gives a KEY_PRESSED event on every pass.
+/// From the window's queue only key releases (key unknown), mouse moves and mouse button presses
+/// become events; a request to close the window ends the game.
 class InputManager : public Manager {
 public:
     static InputManager& getInstance();
 
-    /// -1, staying stopped, while the display manager is not started.
+    /// Turns the window's key repeat off. -1, staying stopped, while the display manager is not
+    /// started.
     int startUp() override;
+
+    /// Turns the window's key repeat back on, when there is a window.
     void shutDown() override;
 
-    /// Reads the input once and broadcasts an event for each finding.
+    /// Reads the input once and broadcasts an event for each finding, in this order: the queued
+    /// releases, moves and presses; the keys held down; the mouse buttons held down, with the
+    /// mouse's position on the desktop in pixels. Does nothing without a window.
     void getInput();
 
 private:
