@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build       # compiler and build
     libsfml-dev                 # window, drawing, input, audio
     libgtest-dev libgmock-dev   # tests
+    libbenchmark-dev            # benchmarks
     libx11-dev libxtst-dev      # asks the X server for a display; real input events for tests
     xvfb xauth xdotool          # a virtual display and real key and mouse input for the tests
 )
