@@ -6,6 +6,7 @@
 #include "EventMouse.h"
 #include "GameManager.h"
 #include "LogManager.h"
+#include "Platform.h"
 
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
@@ -172,8 +173,9 @@ void InputManager::getInput() {
         }
     }
 
+    const platform::KeyboardSnapshot keyboard_now;
     for (const KeyMapping& mapping : KEYS_IN_TEST_ORDER) {
-        if (sf::Keyboard::isKeyPressed(mapping.sfml_key)) {
+        if (keyboard_now.isKeyPressed(mapping.sfml_key)) {
             EventKeyboard keyboard;
             keyboard.setKeyboardAction(KEY_PRESSED);
             keyboard.setKey(mapping.key);

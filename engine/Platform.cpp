@@ -9,6 +9,8 @@
 
 #if defined(__unix__) && !defined(__APPLE__)
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <utility>
 #define LM_PLATFORM_X11 1
 #endif
 
@@ -53,7 +55,81 @@ void systemSleep(int milliseconds) {
 
 #endif
 
+#ifdef LM_PLATFORM_X11
+
+/// The engine's own connection to the X server, opened on first use and kept for the run; null
+/// when there is no display.
+Display* keyboardDisplay() {
+    static Display* const display = XOpenDisplay(nullptr);
+    return display;
+}
+
+/// The X key symbol of each key the engine reads, as the windowing library maps them; NoSymbol for
+/// the rest.
+KeySym keySymbol(sf::Keyboard::Key key) {
+    if (key >= sf::Keyboard::A && key <= sf::Keyboard::Z) {
+        return XK_a + (key - sf::Keyboard::A);
+    }
+    if (key >= sf::Keyboard::Num0 && key <= sf::Keyboard::Num9) {
+        return XK_0 + (key - sf::Keyboard::Num0);
+    }
+    if (key >= sf::Keyboard::F1 && key <= sf::Keyboard::F12) {
+        return XK_F1 + (key - sf::Keyboard::F1);
+    }
+    const std::pair<sf::Keyboard::Key, KeySym> others[] = {
+        {sf::Keyboard::Space, XK_space},
+        {sf::Keyboard::Enter, XK_Return},
+        {sf::Keyboard::Escape, XK_Escape},
+        {sf::Keyboard::Tab, XK_Tab},
+        {sf::Keyboard::Left, XK_Left},
+        {sf::Keyboard::Right, XK_Right},
+        {sf::Keyboard::Up, XK_Up},
+        {sf::Keyboard::Down, XK_Down},
+        {sf::Keyboard::Pause, XK_Pause},
+        {sf::Keyboard::Subtract, XK_KP_Subtract},
+        {sf::Keyboard::Add, XK_KP_Add},
+        {sf::Keyboard::Tilde, XK_grave},
+        {sf::Keyboard::Period, XK_period},
+        {sf::Keyboard::Comma, XK_comma},
+        {sf::Keyboard::Slash, XK_slash},
+        {sf::Keyboard::LControl, XK_Control_L},
+        {sf::Keyboard::RControl, XK_Control_R},
+        {sf::Keyboard::LShift, XK_Shift_L},
+        {sf::Keyboard::RShift, XK_Shift_R},
+    };
+    for (const auto& [other, symbol] : others) {
+        if (other == key) {
+            return symbol;
+        }
+    }
+    return NoSymbol;
+}
+
+#endif
+
 }  // namespace
+
+KeyboardSnapshot::KeyboardSnapshot() : key_bits{}, have_key_bits(false) {
+#ifdef LM_PLATFORM_X11
+    Display* display = keyboardDisplay();
+    if (display != nullptr) {
+        XQueryKeymap(display, key_bits.data());
+        have_key_bits = true;
+    }
+#endif
+}
+
+bool KeyboardSnapshot::isKeyPressed(sf::Keyboard::Key key) const {
+#ifdef LM_PLATFORM_X11
+    const KeySym symbol = keySymbol(key);
+    const KeyCode code =
+        symbol == NoSymbol || !have_key_bits ? 0 : XKeysymToKeycode(keyboardDisplay(), symbol);
+    if (code != 0) {
+        return (key_bits[code / 8] & (1 << (code % 8))) != 0;
+    }
+#endif
+    return sf::Keyboard::isKeyPressed(key);
+}
 
 std::uint32_t microseconds() {
     return installed_source != nullptr ? installed_source->microseconds() : systemMicroseconds();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <SFML/Window/Keyboard.hpp>
+
+#include <array>
 #include <cstdint>
 
 /// The few services of the operating system that the engine needs: a monotonic clock, a sleep, a
@@ -22,6 +25,21 @@ void endTimerResolution();
 /// answers. The windowing library aborts the program when it cannot reach the display, so the
 /// display manager asks this first.
 bool displayAvailable();
+
+/// Which keys are down at one moment. Asked key by key, the windowing library makes one round trip
+/// to the X server per key (some 0.1 ms each); a snapshot asks once for the whole keyboard.
+class KeyboardSnapshot {
+public:
+    /// Reads the keyboard now.
+    KeyboardSnapshot();
+
+    /// Whether the key was down when the snapshot was taken.
+    bool isKeyPressed(sf::Keyboard::Key key) const;
+
+private:
+    std::array<char, 32> key_bits;  // one bit per X key code
+    bool have_key_bits;             // false: each key is asked of the windowing library instead
+};
 
 /// A source of time and sleep. The system's is used unless another is installed.
 class TimeSource {
