@@ -3,6 +3,7 @@
 // Xlib's macros (None, Bool, Status...) stay inside this file.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <unistd.h>
 
 namespace lm_test::fake_input {
 
@@ -47,6 +48,21 @@ bool moveTo(int x, int y) {
         return false;
     }
     return sent(XTestFakeMotionEvent(display(), -1, x, y, CurrentTime));
+}
+
+bool focus(unsigned long window) {
+    if (display() == nullptr) {
+        return false;
+    }
+    for (int tries = 0; tries < 200; ++tries) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display(), window, &attributes) != 0 &&
+            attributes.map_state == IsViewable) {
+            return sent(XSetInputFocus(display(), window, RevertToParent, CurrentTime));
+        }
+        usleep(10000);
+    }
+    return false;
 }
 
 bool requestClose(unsigned long window) {

@@ -16,6 +16,10 @@ bool button(int number, bool down);
 /// Moves the pointer to a position of the screen.
 bool moveTo(int x, int y);
 
+/// Waits until the window is on screen (two seconds at most) and gives it the keyboard focus, as
+/// a click on it would under a window manager. False when it did not appear.
+bool focus(unsigned long window);
+
 /// Asks the window to close, as a window manager does when its close button is clicked: the
 /// client message WM_PROTOCOLS / WM_DELETE_WINDOW.
 bool requestClose(unsigned long window);

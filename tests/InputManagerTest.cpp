@@ -60,7 +60,8 @@ protected:
         WindowTest::SetUp();
         ASSERT_EQ(input.startUp(), 0);
         new InputLog(entries);
-        lm::DisplayManager::getInstance().getWindow()->requestFocus();
+        ASSERT_TRUE(lm_test::fake_input::focus(
+            lm::DisplayManager::getInstance().getWindow()->getSystemHandle()));
         settle();
     }
 
