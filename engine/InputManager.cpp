@@ -173,9 +173,9 @@ void InputManager::getInput() {
         }
     }
 
-    const platform::KeyboardSnapshot keyboard_now;
+    const platform::InputSnapshot input_now;
     for (const KeyMapping& mapping : KEYS_IN_TEST_ORDER) {
-        if (keyboard_now.isKeyPressed(mapping.sfml_key)) {
+        if (input_now.isKeyPressed(mapping.sfml_key)) {
             EventKeyboard keyboard;
             keyboard.setKeyboardAction(KEY_PRESSED);
             keyboard.setKey(mapping.key);
@@ -184,8 +184,8 @@ void InputManager::getInput() {
     }
 
     for (const ButtonMapping& mapping : BUTTONS_IN_TEST_ORDER) {
-        if (sf::Mouse::isButtonPressed(mapping.sfml_button)) {
-            const sf::Vector2i desktop_position = sf::Mouse::getPosition();
+        if (input_now.isButtonPressed(mapping.sfml_button)) {
+            const sf::Vector2i desktop_position = input_now.getPointerPosition();
             EventMouse mouse;
             mouse.setMouseAction(PRESSED);
             mouse.setMouseButton(mapping.button);

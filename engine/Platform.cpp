@@ -57,9 +57,9 @@ void systemSleep(int milliseconds) {
 
 #ifdef LM_PLATFORM_X11
 
-/// The engine's own connection to the X server, opened on first use and kept for the run; null
-/// when there is no display.
-Display* keyboardDisplay() {
+/// The engine's own connection to the X server for reading input, opened on first use and kept for
+/// the run; null when there is no display.
+Display* inputDisplay() {
     static Display* const display = XOpenDisplay(nullptr);
     return display;
 }
@@ -109,26 +109,56 @@ KeySym keySymbol(sf::Keyboard::Key key) {
 
 }  // namespace
 
-KeyboardSnapshot::KeyboardSnapshot() : key_bits{}, have_key_bits(false) {
+InputSnapshot::InputSnapshot()
+    : key_bits{}, button_mask(0), pointer_position(0, 0), from_server(false) {
 #ifdef LM_PLATFORM_X11
-    Display* display = keyboardDisplay();
-    if (display != nullptr) {
-        XQueryKeymap(display, key_bits.data());
-        have_key_bits = true;
+    Display* display = inputDisplay();
+    if (display == nullptr) {
+        return;
     }
+    XQueryKeymap(display, key_bits.data());
+    Window root = 0;
+    Window child = 0;
+    int window_x = 0;
+    int window_y = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &pointer_position.x,
+                  &pointer_position.y, &window_x, &window_y, &button_mask);
+    from_server = true;
 #endif
 }
 
-bool KeyboardSnapshot::isKeyPressed(sf::Keyboard::Key key) const {
+bool InputSnapshot::isKeyPressed(sf::Keyboard::Key key) const {
 #ifdef LM_PLATFORM_X11
     const KeySym symbol = keySymbol(key);
     const KeyCode code =
-        symbol == NoSymbol || !have_key_bits ? 0 : XKeysymToKeycode(keyboardDisplay(), symbol);
+        symbol == NoSymbol || !from_server ? 0 : XKeysymToKeycode(inputDisplay(), symbol);
     if (code != 0) {
         return (key_bits[code / 8] & (1 << (code % 8))) != 0;
     }
 #endif
     return sf::Keyboard::isKeyPressed(key);
+}
+
+bool InputSnapshot::isButtonPressed(sf::Mouse::Button button) const {
+#ifdef LM_PLATFORM_X11
+    if (from_server) {
+        switch (button) {
+            case sf::Mouse::Left:
+                return (button_mask & Button1Mask) != 0;
+            case sf::Mouse::Middle:
+                return (button_mask & Button2Mask) != 0;
+            case sf::Mouse::Right:
+                return (button_mask & Button3Mask) != 0;
+            default:
+                break;
+        }
+    }
+#endif
+    return sf::Mouse::isButtonPressed(button);
+}
+
+sf::Vector2i InputSnapshot::getPointerPosition() const {
+    return from_server ? pointer_position : sf::Mouse::getPosition();
 }
 
 std::uint32_t microseconds() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
 
 #include <array>
 #include <cstdint>
@@ -26,19 +28,28 @@ void endTimerResolution();
 /// display manager asks this first.
 bool displayAvailable();
 
-/// Which keys are down at one moment. Asked key by key, the windowing library makes one round trip
-/// to the X server per key (some 0.1 ms each); a snapshot asks once for the whole keyboard.
-class KeyboardSnapshot {
+/// The keyboard and the mouse as they are at one moment. Asked key by key and button by button,
+/// the windowing library makes one round trip to the X server per question (some 0.1 ms each); a
+/// snapshot asks twice in all, once for the keys and once for the pointer.
+class InputSnapshot {
 public:
-    /// Reads the keyboard now.
-    KeyboardSnapshot();
+    /// Reads the keyboard and the mouse now.
+    InputSnapshot();
 
     /// Whether the key was down when the snapshot was taken.
     bool isKeyPressed(sf::Keyboard::Key key) const;
 
+    /// Whether the mouse button was down when the snapshot was taken.
+    bool isButtonPressed(sf::Mouse::Button button) const;
+
+    /// Where the pointer was on the desktop, in pixels.
+    sf::Vector2i getPointerPosition() const;
+
 private:
     std::array<char, 32> key_bits;  // one bit per X key code
-    bool have_key_bits;             // false: each key is asked of the windowing library instead
+    unsigned int button_mask;       // X pointer button bits
+    sf::Vector2i pointer_position;  // on the desktop
+    bool from_server;               // false: each question is asked of the windowing library
 };
 
 /// A source of time and sleep. The system's is used unless another is installed.
