@@ -3,13 +3,14 @@
 #include "LogManager.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace lm {
 
-ResourceManager::ResourceManager() : sound_count(0), music_slot{}, music_count(0) {
+ResourceManager::ResourceManager() : sound_count(0), music_order{}, music_count(0) {
     setType("ResourceManager");
-    std::iota(music_slot.begin(), music_slot.end(), 0);
+    for (std::size_t i = 0; i < music.size(); ++i) {
+        music_order[i] = &music[i];
+    }
 }
 
 ResourceManager& ResourceManager::getInstance() {
@@ -61,8 +62,7 @@ int ResourceManager::loadMusic(std::string filename, std::string label) {
         log_manager.writeLog("ResourceManager: music array full");
         return -1;
     }
-    Music& entry =
-        music[static_cast<std::size_t>(music_slot[static_cast<std::size_t>(music_count)])];
+    Music& entry = *music_order[static_cast<std::size_t>(music_count)];
     if (entry.loadMusic(filename) == -1) {
         log_manager.writeLog("ResourceManager: unable to load from file");
         return -1;
@@ -78,9 +78,9 @@ int ResourceManager::unloadMusic(std::string label) {
         return 0;
     }
     // The freed entry goes behind the tracks in use, where the next load finds it.
-    const auto first = music_slot.begin() + position;
-    const auto end = music_slot.begin() + music_count;
-    music[static_cast<std::size_t>(*first)].setLabel("");
+    const auto first = music_order.begin() + position;
+    const auto end = music_order.begin() + music_count;
+    (*first)->setLabel("");
     std::rotate(first, first + 1, end);
     --music_count;
     return 0;
@@ -91,13 +91,12 @@ Music* ResourceManager::getMusic(std::string label) {
     if (position == -1) {
         return nullptr;
     }
-    return &music[static_cast<std::size_t>(music_slot[static_cast<std::size_t>(position)])];
+    return music_order[static_cast<std::size_t>(position)];
 }
 
 int ResourceManager::findMusic(const std::string& label) const {
     for (int position = 0; position < music_count; ++position) {
-        const int slot = music_slot[static_cast<std::size_t>(position)];
-        if (music[static_cast<std::size_t>(slot)].getLabel() == label) {
+        if (music_order[static_cast<std::size_t>(position)]->getLabel() == label) {
             return position;
         }
     }

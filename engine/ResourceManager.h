@@ -42,14 +42,14 @@ public:
 private:
     ResourceManager();
 
-    /// Position in music_slot of the first track in use with that label, or -1.
+    /// Position in music_order of the first track in use with that label, or -1.
     int findMusic(const std::string& label) const;
 
-    std::array<Sound, MAX_SOUNDS> sound;     // dense from index 0
-    int sound_count;                         // entries of sound in use
-    std::array<Music, MAX_MUSICS> music;     // tracks cannot be copied, so they never move...
-    std::array<int, MAX_MUSICS> music_slot;  // ...and these entries of music, in load order, are
-                                             // the tracks in use: the first music_count of them
+    std::array<Sound, MAX_SOUNDS> sound;         // dense from index 0
+    int sound_count;                             // entries of sound in use
+    std::array<Music, MAX_MUSICS> music;         // tracks cannot be copied, so they never move...
+    std::array<Music*, MAX_MUSICS> music_order;  // ...and these point at them: the first
+                                                 // music_count are the tracks in use, in load order
     int music_count;
 };
 
