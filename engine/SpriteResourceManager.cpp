@@ -171,45 +171,41 @@ std::string SpriteResourceManager::matchLineStr(Lines& data, const char* keyword
 
 Frame SpriteResourceManager::nextFrame(Lines& data, int width, int height) {
     const LogManager& log_manager = LogManager::getInstance();
-    if (data.empty()) {
-        log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
-        return Frame();
-    }
-
-    // Rows are taken off the front; erasing them one by one would be quadratic in long bodies.
+    // The rows and the "end" line are read in place and taken off the front together: erasing
+    // them one by one would be quadratic in long bodies. A faulty line stays in the list.
     std::size_t taken = 0;
+    const auto take = [&data, &taken]() {
+        data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+    };
     std::string frame_str;
-    for (int row = 0; row < height; ++row) {
+    const int rows = std::max(height, 0);
+    for (int row = 0; row <= rows; ++row) {  // the rows, then the "end" line
         if (taken == data.size()) {
             log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
-            data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+            take();
             return Frame();
         }
         const std::string& line = data[taken];
         ++line_number;
-        if (static_cast<int>(line.size()) != width) {
-            log_manager.writeLog("\tError! Line %d: Line length is %d (frame width is %d).",
-                                 line_number, static_cast<int>(line.size()), width);
+        const bool end_line = row == rows;
+        if (end_line ? line != END_FRAME_LINE : static_cast<int>(line.size()) != width) {
+            if (end_line) {
+                log_manager.writeLog("\tError! Line %d: Expected '%s'.", line_number,
+                                     END_FRAME_LINE);
+            } else {
+                log_manager.writeLog("\tError! Line %d: Line length is %d (frame width is %d).",
+                                     line_number, static_cast<int>(line.size()), width);
+            }
             log_manager.writeLog("\tLine %d: '%s'", line_number, line.c_str());
-            data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
+            take();
             return Frame();
         }
-        frame_str += line;
+        if (!end_line) {
+            frame_str += line;
+        }
         ++taken;
     }
-    data.erase(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(taken));
-
-    if (data.empty()) {
-        log_manager.writeLog("\tError! Line %d: No more frame data.", line_number + 1);
-        return Frame();
-    }
-    ++line_number;
-    if (data.front() != END_FRAME_LINE) {
-        log_manager.writeLog("\tError! Line %d: Expected '%s'.", line_number, END_FRAME_LINE);
-        log_manager.writeLog("\tLine %d: '%s'", line_number, data.front().c_str());
-        return Frame();
-    }
-    data.erase(data.begin());
+    take();
     return Frame(width, height, frame_str);
 }
 
