@@ -60,6 +60,19 @@ enum Justification : int {
     RIGHT_JUSTIFIED,
 };
 
+/// Where a view object stands on the screen: a 3 x 3 grid, row by row.
+enum ViewLocation : int {
+    TOP_LEFT = 0,
+    TOP_CENTER,
+    TOP_RIGHT,
+    MIDDLE_LEFT,
+    MIDDLE_CENTER,
+    MIDDLE_RIGHT,
+    BOTTOM_LEFT,
+    BOTTOM_CENTER,
+    BOTTOM_RIGHT,
+};
+
 /// How an object takes part in collisions.
 enum Solidness : int {
     BLOCKING = 0,     // collides; two blocking objects never move into each other

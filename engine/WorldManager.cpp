@@ -4,6 +4,7 @@
 #include "EventCollision.h"
 #include "EventOut.h"
 #include "Object.h"
+#include "ViewObject.h"
 
 #include <algorithm>
 
@@ -120,8 +121,10 @@ void WorldManager::draw() {
     for (int altitude = 0; altitude <= MAX_ALTITUDE; ++altitude) {
         for (std::size_t i = 0; i < count && i < objects.size(); ++i) {
             Object* p_object = objects[i];
+            // View objects stand at fixed places on the screen, whatever their box.
             if (p_object->getAltitude() == altitude &&
-                boxIntersectsBox(getWorldBox(p_object), view)) {
+                (boxIntersectsBox(getWorldBox(p_object), view) ||
+                 dynamic_cast<ViewObject*>(p_object) != nullptr)) {
                 p_object->draw();
             }
         }
