@@ -1,10 +1,8 @@
+#include "StartScreen.h"
 #include "engine/Box.h"
-#include "engine/Constants.h"
 #include "engine/DisplayManager.h"
-#include "engine/Event.h"
 #include "engine/GameManager.h"
-#include "engine/LogManager.h"
-#include "engine/Object.h"
+#include "engine/ResourceManager.h"
 #include "engine/Vector.h"
 #include "engine/WorldManager.h"
 
@@ -12,28 +10,26 @@
 
 namespace {
 
-/// Until the game's own screens exist, the program runs the engine's loop for a few seconds and
-/// ends it cleanly: this object counts the steps and sets game over after the last.
-class Countdown : public lm::Object {
-public:
-    explicit Countdown(int init_steps_left) : steps_left(init_steps_left) {
-        setType("Countdown");
-        setSolidness(lm::INTANGIBLE);
-    }
-
-    int eventHandler(const lm::Event* p_event) override {
-        if (p_event->getType() != lm::STEP_EVENT) {
-            return 0;
-        }
-        if (--steps_left <= 0) {
-            lm::GameManager::getInstance().setGameOver(true);
-        }
-        return 1;
-    }
-
-private:
-    int steps_left;  // steps until game over
-};
+/// Loads every picture and sound of the game under the label the game knows it by. A file that
+/// cannot be loaded is reported in the log and the game goes on without it.
+void loadResources() {
+    lm::ResourceManager& resource_manager = lm::ResourceManager::getInstance();
+    resource_manager.loadSprite("sprites/Rock.txt", "rock");
+    resource_manager.loadSprite("sprites/Tree.txt", "tree");
+    resource_manager.loadSprite("sprites/Bush.txt", "bush");
+    resource_manager.loadSprite("sprites/Grass.txt", "grass");
+    resource_manager.loadSprite("sprites/Hero.txt", "hero");
+    resource_manager.loadSprite("sprites/hero-spr.txt", "hero_combat");
+    resource_manager.loadSprite("sprites/goblin.txt", "goblin");
+    resource_manager.loadSprite("sprites/battle.txt", "battle");
+    resource_manager.loadSprite("sprites/zombie.txt", "zombie");
+    resource_manager.loadSprite("sprites/knight.txt", "knight");
+    resource_manager.loadSprite("sprites/wizard.txt", "wizard");
+    resource_manager.loadSprite("sprites/start-screen.txt", "start-screen");
+    resource_manager.loadSprite("sprites/controls.txt", "controls");
+    resource_manager.loadMusic("sounds/combat-music.wav", "combat-music");
+    resource_manager.loadSound("sounds/attack.wav", "attack-fx");
+}
 
 }  // namespace
 
@@ -49,11 +45,9 @@ int main() {
         return 1;
     }
     lm::WorldManager::getInstance().setView(lm::Box(lm::Vector(0, 0), 60, 40));
-
-    constexpr int kSteps = 90;  // about three seconds at 33 ms a step
-    new Countdown(kSteps);
+    loadResources();
+    new StartScreen;
     game_manager.run();
-
     game_manager.shutDown();
     return 0;
 }

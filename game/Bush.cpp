@@ -1,0 +1,7 @@
+#include "Bush.h"
+
+Bush::Bush() {
+    setType("Bush");
+    setSolidness(lm::NONBLOCKING);
+    setSprite("bush");
+}

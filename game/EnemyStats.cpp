@@ -1,0 +1,7 @@
+#include "EnemyStats.h"
+
+EnemyStats::EnemyStats() {
+    setType("EnemyStats");
+    setViewString(ENEMY_HEALTH);
+    setLocation(lm::TOP_CENTER);
+}

@@ -1,0 +1,5 @@
+#include "EventTurn.h"
+
+EventTurn::EventTurn() {
+    setType(TURN_EVENT);
+}

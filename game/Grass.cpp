@@ -1,0 +1,7 @@
+#include "Grass.h"
+
+Grass::Grass() {
+    setType("Grass");
+    setSolidness(lm::NONBLOCKING);
+    setSprite("grass");
+}

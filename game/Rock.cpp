@@ -1,0 +1,7 @@
+#include "Rock.h"
+
+Rock::Rock() {
+    setType("Rock");
+    setSolidness(lm::BLOCKING);
+    setSprite("rock");
+}

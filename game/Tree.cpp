@@ -1,0 +1,7 @@
+#include "Tree.h"
+
+Tree::Tree() {
+    setType("Tree");
+    setSolidness(lm::BLOCKING);
+    setSprite("tree");
+}
