@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "engine/Frame.h"
 #include "engine/InputManager.h"
+#include "engine/ViewObject.h"
 #include "engine/WorldManager.h"
 
 #include <cstdlib>
@@ -222,3 +223,30 @@ TEST_F(NoWindowTest, WithoutADisplayStartUpFailsInsteadOfAborting) {
 }
 
 }  // namespace
+
+class ViewObjectDrawingTest : public DisplayManagerTest {};
+
+TEST_F(ViewObjectDrawingTest, ShowsLabelAndValueBetweenBarsAtItsPlaceOnTheScreen) {
+    lm::WorldManager& world = lm::WorldManager::getInstance();
+    world.setView(lm::Box(Vector(5, 7), 60, 40));
+    // Its box lies outside the view: it is drawn all the same.
+    auto* p_view = new lm::ViewObject;
+    p_view->setViewString("Enemy Health");
+    p_view->setValue(10);
+    p_view->setLocation(lm::TOP_LEFT);
+    world.draw();
+    const sf::Image drawn = showFrame();
+
+    display.drawString(Vector(15, 8), " Enemy Health 10 ", lm::LEFT_JUSTIFIED, lm::WHITE);
+    display.drawCh(Vector(15, 8), '|', lm::WHITE);
+    display.drawCh(Vector(32, 8), '|', lm::WHITE);
+    EXPECT_TRUE(samePixels(drawn, showFrame()));
+
+    p_view->setBorder(false);
+    p_view->setValue(-7);
+    p_view->setColor(lm::RED);
+    world.draw();
+    const sf::Image plain = showFrame();
+    display.drawString(Vector(15, 7), "Enemy Health -7", lm::LEFT_JUSTIFIED, lm::RED);
+    EXPECT_TRUE(samePixels(plain, showFrame()));
+}
