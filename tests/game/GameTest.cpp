@@ -1,0 +1,109 @@
+#include "GameTest.h"
+
+#include "engine/EventKeyboard.h"
+#include "engine/EventStep.h"
+#include "engine/Music.h"
+#include "engine/ResourceManager.h"
+
+#include <deque>
+
+namespace {
+
+std::deque<int> rand_values;
+
+}  // namespace
+
+// Takes the place of the C library's rand() for every caller in this program, the game included.
+extern "C" int rand() noexcept {
+    if (rand_values.empty()) {
+        return 0;
+    }
+    const int value = rand_values.front();
+    rand_values.pop_front();
+    return value;
+}
+
+namespace lm_test {
+
+void scriptRand(std::initializer_list<int> values) {
+    rand_values.insert(rand_values.end(), values);
+}
+
+int randValuesLeft() {
+    return static_cast<int>(rand_values.size());
+}
+
+void GameTest::SetUp() {
+    EngineTest::SetUp();
+    lm::WorldManager& world_manager = lm::WorldManager::getInstance();
+    world_manager.setBoundary(lm::Box(lm::Vector(0, 0), 60, 80));
+    world_manager.setView(lm::Box(lm::Vector(0, 0), 60, 40));
+
+    struct Resource {
+        const char* file;
+        const char* label;
+    };
+    static const Resource SPRITES[] = {
+        {"Rock.txt", "rock"},         {"Tree.txt", "tree"},
+        {"Bush.txt", "bush"},         {"Grass.txt", "grass"},
+        {"Hero.txt", "hero"},         {"hero-spr.txt", "hero_combat"},
+        {"goblin.txt", "goblin"},     {"battle.txt", "battle"},
+        {"zombie.txt", "zombie"},     {"knight.txt", "knight"},
+        {"wizard.txt", "wizard"},     {"start-screen.txt", "start-screen"},
+        {"controls.txt", "controls"},
+    };
+    lm::ResourceManager& resource_manager = lm::ResourceManager::getInstance();
+    for (const Resource& sprite : SPRITES) {
+        ASSERT_EQ(resource_manager.loadSprite(sourcePath("sprites/") + sprite.file, sprite.label),
+                  0);
+    }
+    ASSERT_EQ(resource_manager.loadMusic(sourcePath("sounds/combat-music.wav"), "combat-music"), 0);
+    ASSERT_EQ(resource_manager.loadSound(sourcePath("sounds/attack.wav"), "attack-fx"), 0);
+}
+
+void GameTest::press(lm::Keyboard::Key key) {
+    lm::EventKeyboard event;
+    event.setKey(key);
+    event.setKeyboardAction(lm::KEY_PRESSED);
+    lm::WorldManager::getInstance().onEvent(&event);
+}
+
+void GameTest::release() {
+    lm::EventKeyboard event;
+    event.setKeyboardAction(lm::KEY_RELEASED);
+    lm::WorldManager::getInstance().onEvent(&event);
+}
+
+void GameTest::step() {
+    lm::EventStep event;
+    lm::WorldManager::getInstance().onEvent(&event);
+    update();
+}
+
+void GameTest::update() {
+    lm::WorldManager::getInstance().update();
+}
+
+std::vector<std::string> GameTest::types() {
+    std::vector<std::string> result;
+    for (const lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
+        result.push_back(p_object->getType());
+    }
+    return result;
+}
+
+int GameTest::count(const std::string& type) {
+    return static_cast<int>(lm::WorldManager::getInstance().objectsOfType(type).size());
+}
+
+lm::Object* GameTest::find(const std::string& type) {
+    const lm::ObjectList objects = lm::WorldManager::getInstance().objectsOfType(type);
+    return objects.empty() ? nullptr : objects.front();
+}
+
+bool GameTest::musicPlaying() {
+    lm::Music* p_music = lm::ResourceManager::getInstance().getMusic("combat-music");
+    return p_music != nullptr && p_music->getStatus() == sf::SoundSource::Playing;
+}
+
+}  // namespace lm_test
