@@ -1,0 +1,270 @@
+#include "GameProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <signal.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace lm_test {
+namespace {
+
+constexpr auto POLL = std::chrono::milliseconds(20);
+constexpr auto WAIT = std::chrono::seconds(10);
+
+/// Runs a shell command; its standard output.
+std::string run(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            output += buffer;
+        }
+        pclose(pipe);
+    }
+    return output;
+}
+
+void xdotool(const std::string& arguments) {
+    run("xdotool " + arguments + " 2>/dev/null");
+}
+
+/// What the window showed when a wait ran out, named after the test.
+void keepForTheRecord(const sf::Image& shown) {
+    const ::testing::TestInfo* p_test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (p_test != nullptr) {
+        GameProcess::keep(shown, std::string(p_test->name()) + "-timed-out");
+    }
+}
+
+}  // namespace
+
+GameProcess::GameProcess() {
+    std::string pattern = (fs::temp_directory_path() / "lumora-play-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a folder for the game");
+    }
+    folder = pattern;
+    const fs::path source(LUMORA_SOURCE_DIR);
+    fs::copy(source / "sprites", fs::path(folder) / "sprites");
+    fs::copy(source / "sounds", fs::path(folder) / "sounds");
+    fs::copy(source / "lm-font.ttf", fs::path(folder) / "lm-font.ttf");
+}
+
+GameProcess::~GameProcess() {
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    // Let go of any key a failed test left down, so the next test starts clean.
+    xdotool("keyup a d s w q c x space");
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+bool GameProcess::start() {
+    scriptRand({0});
+    pid = fork();
+    if (pid == 0) {
+        if (chdir(folder.c_str()) != 0) {
+            _exit(127);
+        }
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        setenv("LD_PRELOAD", LUMORA_SCRIPTED_RAND, 1);
+        setenv("LUMORA_RAND_FILE", (folder + "/rand.txt").c_str(), 1);
+        // A sanitized program wants its runtime first; the scripted rand() comes before it.
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        setenv("ASAN_OPTIONS",
+               (std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0").c_str(), 1);
+        execl(LUMORA_PROGRAM, LUMORA_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const std::string found =
+        run("timeout 20 xdotool search --sync --onlyvisible --name '^Lumora$' 2>/dev/null");
+    window = std::strtoul(found.c_str(), nullptr, 10);
+    // The title is on screen once the window shows anything at all.
+    return window != 0 && waitFor([](const sf::Image& image) { return litPixels(image) > 0; });
+}
+
+void GameProcess::hold(const std::string& key, std::chrono::milliseconds how_long) const {
+    keyDown(key);
+    std::this_thread::sleep_for(how_long);
+    keyUp(key);
+}
+
+bool GameProcess::tapUntil(const std::string& key, const Judge& judge) const {
+    // A pass of the game loop lasts 33 ms: a key down for 8 ms is seen by one pass or by none.
+    const auto deadline = std::chrono::steady_clock::now() + WAIT;
+    sf::Image shown;
+    while (std::chrono::steady_clock::now() < deadline) {
+        xdotool("keydown " + key + " sleep 0.008 keyup " + key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        shown = screenshot();
+        if (judge(shown)) {
+            return true;
+        }
+    }
+    keepForTheRecord(shown);
+    return false;
+}
+
+void GameProcess::keyDown(const std::string& key) const {
+    xdotool("keydown " + key);
+}
+
+void GameProcess::keyUp(const std::string& key) const {
+    xdotool("keyup " + key);
+}
+
+void GameProcess::scriptRand(const std::vector<int>& values) const {
+    // Written beside the file and renamed over it, so the program never reads half a script.
+    const std::string path = folder + "/rand.txt";
+    {
+        std::ofstream file(path + ".new");
+        for (int value : values) {
+            file << value << '\n';
+        }
+    }
+    fs::rename(path + ".new", path);
+}
+
+std::vector<std::string> GameProcess::log() const {
+    std::vector<std::string> lines;
+    std::ifstream file(folder + "/lumora.log");
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+sf::Image GameProcess::screenshot() const {
+    // The window may be caught while a frame is drawn: take pictures until two in a row agree.
+    sf::Image previous = capture();
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        sf::Image current = capture();
+        if (sameRows(previous, current, 0, 1000)) {
+            return current;
+        }
+        previous = std::move(current);
+    }
+    return previous;
+}
+
+sf::Image GameProcess::capture() const {
+    sf::Image image;
+    Display* p_display = XOpenDisplay(nullptr);
+    if (p_display == nullptr) {
+        return image;
+    }
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(p_display, window, &attributes);
+    const auto width = static_cast<unsigned int>(attributes.width);
+    const auto height = static_cast<unsigned int>(attributes.height);
+    if (XImage* p_image = XGetImage(p_display, window, 0, 0, width, height, AllPlanes, ZPixmap)) {
+        image.create(width, height);
+        for (unsigned int y = 0; y < height; ++y) {
+            for (unsigned int x = 0; x < width; ++x) {
+                const unsigned long pixel =
+                    XGetPixel(p_image, static_cast<int>(x), static_cast<int>(y));
+                image.setPixel(
+                    x, y,
+                    sf::Color(static_cast<sf::Uint8>(pixel >> 16),
+                              static_cast<sf::Uint8>(pixel >> 8), static_cast<sf::Uint8>(pixel)));
+            }
+        }
+        XDestroyImage(p_image);
+    }
+    XCloseDisplay(p_display);
+    return image;
+}
+
+bool GameProcess::waitFor(const Judge& judge) const {
+    const auto deadline = std::chrono::steady_clock::now() + WAIT;
+    sf::Image shown;
+    while (std::chrono::steady_clock::now() < deadline) {
+        shown = screenshot();
+        if (judge(shown)) {
+            return true;
+        }
+        std::this_thread::sleep_for(POLL);
+    }
+    keepForTheRecord(shown);
+    return false;
+}
+
+void GameProcess::keep(const sf::Image& image, const std::string& name) {
+    fs::create_directories(LUMORA_TEST_OUTPUT);
+    image.saveToFile(std::string(LUMORA_TEST_OUTPUT) + "/" + name + ".png");
+}
+
+int GameProcess::waitForExit(std::chrono::seconds how_long) {
+    const auto deadline = std::chrono::steady_clock::now() + how_long;
+    while (pid > 0 && std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            pid = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        std::this_thread::sleep_for(POLL);
+    }
+    return -1;
+}
+
+int rowsDifferingWhenShifted(const sf::Image& before, const sf::Image& after, int shift,
+                             int skip_from, int skip_to) {
+    const int width = static_cast<int>(std::min(before.getSize().x, after.getSize().x));
+    const int height = static_cast<int>(std::min(before.getSize().y, after.getSize().y));
+    int differing = 0;
+    for (int y = 0; y + shift < height; ++y) {
+        if (y + shift >= skip_from && y < skip_to) {
+            continue;
+        }
+        for (int x = 0; x < width; ++x) {
+            if (after.getPixel(static_cast<unsigned int>(x), static_cast<unsigned int>(y)) !=
+                before.getPixel(static_cast<unsigned int>(x),
+                                static_cast<unsigned int>(y + shift))) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return differing;
+}
+
+bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row) {
+    constexpr int CELL_HEIGHT = 17;
+    if (a.getSize() != b.getSize()) {
+        return false;
+    }
+    const std::size_t row_bytes = std::size_t{a.getSize().x} * 4;
+    const auto from = static_cast<std::size_t>(first_row * CELL_HEIGHT);
+    const auto to = std::min(static_cast<std::size_t>((last_row + 1) * CELL_HEIGHT),
+                             std::size_t{a.getSize().y});
+    return from >= to ||
+           std::equal(a.getPixelsPtr() + from * row_bytes, a.getPixelsPtr() + to * row_bytes,
+                      b.getPixelsPtr() + from * row_bytes);
+}
+
+int litPixels(const sf::Image& image) {
+    int lit = 0;
+    const sf::Uint8* p_pixel = image.getPixelsPtr();
+    for (std::size_t i = 0; i < std::size_t{image.getSize().x} * image.getSize().y; ++i) {
+        lit += (p_pixel[4 * i] | p_pixel[4 * i + 1] | p_pixel[4 * i + 2]) != 0 ? 1 : 0;
+    }
+    return lit;
+}
+
+}  // namespace lm_test

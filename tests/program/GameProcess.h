@@ -1,0 +1,79 @@
+#pragma once
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace lm_test {
+
+/// Tells whether a picture of the window shows what a test waits for.
+using Judge = std::function<bool(const sf::Image&)>;
+
+/// The real game program, started in a fresh copy of its data folder under the test's display,
+/// with its rand() scripted, and judged from the outside: its window's pixels while it runs, its
+/// log and its exit status once it has ended (the log reaches the disk when the program ends).
+/// Keys are pressed for real, through xdotool.
+class GameProcess {
+public:
+    GameProcess();
+    /// Ends the program if it still runs, and removes its folder.
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    /// Starts the program and waits for its window and its first frames. False when it did not
+    /// come up.
+    bool start();
+
+    /// Holds a key down (an xdotool key name) for a while, then lets it go.
+    void hold(const std::string& key, std::chrono::milliseconds how_long) const;
+    /// Presses a key so briefly that the game sees it down in one pass at most, again and again
+    /// until the window shows what the judge waits for. Reaches a screen without the key still
+    /// held on the next one.
+    bool tapUntil(const std::string& key, const Judge& judge) const;
+    void keyDown(const std::string& key) const;
+    void keyUp(const std::string& key) const;
+
+    /// Sets what the program's rand() returns from its next call on: these numbers in order, then
+    /// the last one for ever.
+    void scriptRand(const std::vector<int>& values) const;
+
+    /// The log file's lines.
+    std::vector<std::string> log() const;
+
+    /// The window's pixels now, as a whole frame.
+    sf::Image screenshot() const;
+    /// Waits until the window shows what the judge waits for, at most ten seconds.
+    bool waitFor(const Judge& judge) const;
+    /// Keeps a picture in the test's output folder for a person to look at.
+    static void keep(const sf::Image& image, const std::string& name);
+
+    /// Waits for the program to end; its exit status, or -1 when it is still running after the
+    /// wait or ended by a signal.
+    int waitForExit(std::chrono::seconds how_long);
+
+private:
+    /// The window's pixels at this instant, whole frame or not.
+    sf::Image capture() const;
+
+    std::string folder;        // the program's working folder, a copy of its data
+    pid_t pid = -1;            // while it runs
+    unsigned long window = 0;  // its X window
+};
+
+/// The rows of one image's pixels that differ from another's shifted up by a number of pixels,
+/// outside a band of rows left out of the comparison.
+int rowsDifferingWhenShifted(const sf::Image& before, const sf::Image& after, int shift,
+                             int skip_from, int skip_to);
+
+/// Whether two pictures are the same in the rows of cells from first_row to last_row.
+bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row);
+
+/// Pixels that are not black.
+int litPixels(const sf::Image& image);
+
+}  // namespace lm_test
