@@ -16,12 +16,13 @@ const std::string HERO_HIT = "The Hero deals 2 damage";
 constexpr int STATUS_FIRST_ROW = 0;
 constexpr int STATUS_LAST_ROW = 2;
 
-class BattlePlayTest : public ::testing::Test {
+class BattlePlayTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(game.start()) << "the game's window did not come up";
-        std::this_thread::sleep_for(200ms);
-        title = game.screenshot();
+        ProgramTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         game.hold("space", 150ms);
         ASSERT_TRUE(
             game.waitFor([&](const sf::Image& shown) { return !sameRows(shown, title, 0, 1000); }));
@@ -60,14 +61,6 @@ protected:
         }
         return lines;
     }
-
-    void quit() {
-        game.hold("q", 150ms);
-        EXPECT_EQ(game.waitForExit(5s), 0);
-    }
-
-    GameProcess game;
-    sf::Image title;
 };
 
 TEST_F(BattlePlayTest, FourHitsDefeatAGoblinAndTheWalkGoesOn) {

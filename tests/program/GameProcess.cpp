@@ -1,7 +1,5 @@
 #include "GameProcess.h"
 
-#include <gtest/gtest.h>
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
@@ -221,6 +219,17 @@ int GameProcess::waitForExit(std::chrono::seconds how_long) {
         std::this_thread::sleep_for(POLL);
     }
     return -1;
+}
+
+void ProgramTest::SetUp() {
+    ASSERT_TRUE(game.start()) << "the game's window did not come up";
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    title = game.screenshot();
+}
+
+void ProgramTest::quit() {
+    game.hold("q", std::chrono::milliseconds(150));
+    EXPECT_EQ(game.waitForExit(std::chrono::seconds(5)), 0);
 }
 
 int rowsDifferingWhenShifted(const sf::Image& before, const sf::Image& after, int shift,

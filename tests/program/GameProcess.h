@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
@@ -63,6 +64,18 @@ private:
     std::string folder;        // the program's working folder, a copy of its data
     pid_t pid = -1;            // while it runs
     unsigned long window = 0;  // its X window
+};
+
+/// Each test plays the game from its title.
+class ProgramTest : public ::testing::Test {
+protected:
+    /// Starts the program; keeps the title's picture.
+    void SetUp() override;
+    /// Presses Q and expects the program to end with status 0.
+    void quit();
+
+    GameProcess game;
+    sf::Image title;
 };
 
 /// The rows of one image's pixels that differ from another's shifted up by a number of pixels,

@@ -37,22 +37,7 @@ int objectsMade(const std::vector<std::string>& log) {
     }));
 }
 
-class PlayThroughTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(game.start()) << "the game's window did not come up";
-        std::this_thread::sleep_for(200ms);
-        title = game.screenshot();
-    }
-
-    void quit() {
-        game.hold("q", 150ms);
-        EXPECT_EQ(game.waitForExit(5s), 0);
-    }
-
-    GameProcess game;
-    sf::Image title;
-};
+using PlayThroughTest = ProgramTest;
 
 TEST_F(PlayThroughTest, LoadsEveryResourceInOrderAndOpensOnTheTitleAlone) {
     EXPECT_GT(litPixels(title), 10000);
