@@ -1,5 +1,5 @@
-// What one frame costs the display: an empty frame, and a full view of 60 x 40 cells drawn one
-// cell at a time as the game draws them.
+// What one frame costs the display: an empty frame, and a full view of 60 x 40 cells drawn with
+// one draw call for the frame, or with two draw calls per cell.
 
 #include "engine/DisplayManager.h"
 #include "engine/Platform.h"
@@ -31,11 +31,12 @@ void BM_EmptyFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond);
 
-void BM_FullViewOfCells(benchmark::State& state) {
+void drawFullView(benchmark::State& state, bool cell_by_cell) {
     if (!windowReady(state)) {
         return;
     }
     lm::DisplayManager& display = lm::DisplayManager::getInstance();
+    display.setCellByCell(cell_by_cell);
     for (auto _ : state) {
         for (int y = 0; y < VIEW_HEIGHT; ++y) {
             for (int x = 0; x < VIEW_WIDTH; ++x) {
@@ -46,8 +47,18 @@ void BM_FullViewOfCells(benchmark::State& state) {
         }
         display.swapBuffers();
     }
+    display.setCellByCell(false);
     state.counters["cells"] = VIEW_WIDTH * VIEW_HEIGHT;
 }
-BENCHMARK(BM_FullViewOfCells)->Unit(benchmark::kMillisecond);
+
+void BM_FullViewOneDrawCall(benchmark::State& state) {
+    drawFullView(state, false);
+}
+BENCHMARK(BM_FullViewOneDrawCall)->Unit(benchmark::kMillisecond);
+
+void BM_FullViewCellByCell(benchmark::State& state) {
+    drawFullView(state, true);
+}
+BENCHMARK(BM_FullViewCellByCell)->Unit(benchmark::kMillisecond);
 
 }  // namespace

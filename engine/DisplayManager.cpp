@@ -27,9 +27,17 @@ DisplayManager::DisplayManager()
       window_vertical_pixels(WINDOW_VERTICAL_PIXELS_DEFAULT),
       window_horizontal_chars(WINDOW_HORIZONTAL_CHARS_DEFAULT),
       window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT),
+      glyph_color(sf::Color::White),
+      cell_by_cell(false),
+      code_points(),
       cell_background(sf::Vector2f(0, 0)),
       cell_glyph(sf::String(), font, INITIAL_CHARACTER_SIZE) {
     setType("DisplayManager");
+    // Bytes become characters as a text made from them would take them.
+    for (std::size_t byte = 0; byte < code_points.size(); ++byte) {
+        const sf::String character(static_cast<char>(byte), std::locale());
+        code_points[byte] = character.isEmpty() ? 0 : character[0];
+    }
 }
 
 DisplayManager& DisplayManager::getInstance() {
@@ -70,25 +78,76 @@ int DisplayManager::drawCh(Vector world_pos, char ch, Color color) {
     if (p_window == nullptr) {
         return -1;
     }
+    if (color >= BLACK && color <= WHITE) {
+        glyph_color = GLYPH_COLORS[color];
+    } else if (color == UNDEFINED_COLOR) {
+        LogManager::getInstance().writeLog("DisplayManager: no color specified");
+    }
     const Vector pixel = spacesToPixels(worldToView(world_pos));
+    // The background reaches from a tenth of a cell left of the glyph; the glyph stands half a
+    // cell higher than its cell.
+    const sf::Vector2f background_corner(pixel.getX() - charWidth() / 10,
+                                         pixel.getY() + charHeight() / 5);
+    const sf::Vector2f glyph_position(pixel.getX(), pixel.getY() - charHeight() * 0.5f);
 
+    if (!cell_by_cell) {
+        addCell(background_corner, glyph_position, ch);
+        return 0;
+    }
     cell_background.setSize(sf::Vector2f(charWidth(), charHeight()));
     cell_background.setFillColor(WINDOW_BACKGROUND_COLOR_DEFAULT);
-    cell_background.setPosition(pixel.getX() - charWidth() / 10, pixel.getY() + charHeight() / 5);
+    cell_background.setPosition(background_corner);
     p_window->draw(cell_background);
 
     cell_glyph.setString(sf::String(ch, std::locale()));
     cell_glyph.setStyle(sf::Text::Bold);
-    const float glyph_size = charHeight() > charWidth() ? 2 * charWidth() : 2 * charHeight();
-    cell_glyph.setCharacterSize(static_cast<unsigned int>(glyph_size));
-    if (color >= BLACK && color <= WHITE) {
-        cell_glyph.setFillColor(GLYPH_COLORS[color]);
-    } else if (color == UNDEFINED_COLOR) {
-        LogManager::getInstance().writeLog("DisplayManager: no color specified");
-    }
-    cell_glyph.setPosition(pixel.getX(), pixel.getY() - charHeight() * 0.5f);
+    cell_glyph.setCharacterSize(glyphSize());
+    cell_glyph.setFillColor(glyph_color);
+    cell_glyph.setPosition(glyph_position);
     p_window->draw(cell_glyph);
     return 0;
+}
+
+void DisplayManager::addCell(sf::Vector2f background_corner, sf::Vector2f glyph_position, char ch) {
+    // The font page keeps a small opaque white square at its corner: sampled there, the texture
+    // leaves the background's colour as it is.
+    const sf::Vector2f white(1, 1);
+    addQuad(background_corner, background_corner + sf::Vector2f(charWidth(), charHeight()),
+            WINDOW_BACKGROUND_COLOR_DEFAULT, white, white);
+
+    // As a text lays out its one character: blanks and carriage returns leave no mark, and the
+    // glyph's quad, one pixel larger on every side, hangs from the baseline one character size
+    // below the position.
+    const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
+    if (code_point == U' ' || code_point == U'\t' || code_point == U'\n' || code_point == U'\r') {
+        return;
+    }
+    const unsigned int size = glyphSize();
+    const sf::Glyph& glyph = font.getGlyph(code_point, size, true);
+    constexpr float PADDING = 1;
+    const sf::Vector2f local_top_left(glyph.bounds.left - PADDING,
+                                      static_cast<float>(size) + (glyph.bounds.top - PADDING));
+    const sf::Vector2f local_bottom_right(
+        glyph.bounds.left + glyph.bounds.width + PADDING,
+        static_cast<float>(size) + (glyph.bounds.top + glyph.bounds.height + PADDING));
+    const sf::IntRect& rect = glyph.textureRect;
+    addQuad(glyph_position + local_top_left, glyph_position + local_bottom_right, glyph_color,
+            sf::Vector2f(static_cast<float>(rect.left) - PADDING,
+                         static_cast<float>(rect.top) - PADDING),
+            sf::Vector2f(static_cast<float>(rect.left + rect.width) + PADDING,
+                         static_cast<float>(rect.top + rect.height) + PADDING));
+}
+
+void DisplayManager::addQuad(sf::Vector2f top_left, sf::Vector2f bottom_right, sf::Color color,
+                             sf::Vector2f texture_top_left, sf::Vector2f texture_bottom_right) {
+    const sf::Vertex corners[4] = {
+        {top_left, color, texture_top_left},
+        {{bottom_right.x, top_left.y}, color, {texture_bottom_right.x, texture_top_left.y}},
+        {{top_left.x, bottom_right.y}, color, {texture_top_left.x, texture_bottom_right.y}},
+        {bottom_right, color, texture_bottom_right},
+    };
+    frame_vertices.insert(frame_vertices.end(),
+                          {corners[0], corners[1], corners[2], corners[2], corners[1], corners[3]});
 }
 
 int DisplayManager::drawString(Vector world_pos, std::string str, Justification just, Color color) {
@@ -106,13 +165,39 @@ int DisplayManager::drawString(Vector world_pos, std::string str, Justification 
     return 0;
 }
 
-int DisplayManager::swapBuffers() {
+int DisplayManager::drawCells() {
     if (p_window == nullptr) {
+        return -1;
+    }
+    if (!frame_vertices.empty()) {
+        p_window->draw(frame_vertices.data(), frame_vertices.size(), sf::Triangles,
+                       sf::RenderStates(&font.getTexture(glyphSize())));
+        frame_vertices.clear();  // keeps its room for the next frame
+    }
+    return 0;
+}
+
+int DisplayManager::swapBuffers() {
+    if (drawCells() != 0) {
         return -1;
     }
     p_window->display();
     p_window->clear(sf::Color(0, 0, 0, 255));
     return 0;
+}
+
+void DisplayManager::setCellByCell(bool new_cell_by_cell) {
+    cell_by_cell = new_cell_by_cell;
+}
+
+bool DisplayManager::isCellByCell() const {
+    return cell_by_cell;
+}
+
+unsigned int DisplayManager::glyphSize() const {
+    // Twice the smaller side of a cell.
+    return static_cast<unsigned int>(charHeight() > charWidth() ? 2 * charWidth()
+                                                                : 2 * charHeight());
 }
 
 int DisplayManager::getHorizontal() const {

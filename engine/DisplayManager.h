@@ -8,13 +8,21 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace lm {
 
 /// Owns the game's window and draws the world as a grid of character cells: each cell is a black
 /// background rectangle with one bold glyph of the font "lm-font.ttf" on top of it.
+///
+/// The cells of a frame are gathered into one list of triangles and drawn with a single call when
+/// the frame is shown. Drawing each cell at once, as a rectangle and a text of its own, gives the
+/// same pixels at two draw calls per cell; tests and benchmarks can ask for that with
+/// setCellByCell.
 ///
 /// Positions handed in are world positions in cells. A cell at view position (x, y) lands at pixel
 /// (x * charHeight(), y * charWidth()): columns are 9 pixels apart and rows 17.
@@ -39,8 +47,17 @@ public:
     /// it. Always 0.
     int drawString(Vector world_pos, std::string str, Justification just, Color color);
 
+    /// Draws the cells gathered so far onto the window, without showing it, so that something
+    /// drawn on the window directly next stands over them; swapBuffers does it first. -1 when
+    /// there is no window.
+    int drawCells();
+
     /// Shows the finished frame and clears the next to black; -1 when there is no window.
     int swapBuffers();
+
+    /// Whether each cell is drawn at once, with its own draw calls, rather than with the frame.
+    void setCellByCell(bool new_cell_by_cell);
+    bool isCellByCell() const;
 
     /// Size of the cell grid: 60 across, 80 down.
     int getHorizontal() const;
@@ -68,6 +85,15 @@ public:
 private:
     DisplayManager();
 
+    /// The character size of every glyph.
+    unsigned int glyphSize() const;
+    /// Adds the two triangles of an axis-aligned quad to the frame.
+    void addQuad(sf::Vector2f top_left, sf::Vector2f bottom_right, sf::Color color,
+                 sf::Vector2f texture_top_left, sf::Vector2f texture_bottom_right);
+    /// Adds a cell's background and glyph to the frame, as the rectangle and the text of the
+    /// cell-by-cell method would draw them.
+    void addCell(sf::Vector2f background_corner, sf::Vector2f glyph_position, char ch);
+
     sf::Font font;                 // glyphs of every cell
     sf::RenderWindow* p_window;    // owned; null until startUp, kept after shutDown
     int window_horizontal_pixels;  // window width
@@ -75,7 +101,12 @@ private:
     int window_horizontal_chars;   // width of the cell grid
     int window_vertical_chars;     // height of the cell grid
 
-    // One background and one glyph serve every cell; what a call does not set carries over.
+    sf::Color glyph_color;  // of the last glyph drawn: an undefined colour keeps it
+    bool cell_by_cell;      // draw each cell at once instead of with the frame
+    std::vector<sf::Vertex> frame_vertices;   // the frame's triangles so far; reused every frame
+    std::array<sf::Uint32, 256> code_points;  // the font's character for each byte
+
+    // For the cell-by-cell method, one background and one glyph serve every cell.
     sf::RectangleShape cell_background;
     sf::Text cell_glyph;
 };

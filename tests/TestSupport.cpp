@@ -98,6 +98,7 @@ void WindowTest::TearDown() {
 sf::Image WindowTest::showFrame() {
     lm::DisplayManager& display_manager = lm::DisplayManager::getInstance();
     sf::RenderWindow& window = *display_manager.getWindow();
+    display_manager.drawCells();
     sf::Texture shown;
     shown.create(window.getSize().x, window.getSize().y);
     shown.update(window);  // the frame being drawn, before swapBuffers clears it

@@ -1,0 +1,134 @@
+// The frame drawn with one draw call must show exactly the pixels of the cell-by-cell method.
+
+#include "TestSupport.h"
+#include "engine/DisplayManager.h"
+#include "engine/ResourceManager.h"
+#include "engine/WorldManager.h"
+#include "game/Battle.h"
+#include "game/Bush.h"
+#include "game/Controls.h"
+#include "game/Grass.h"
+#include "game/Hero.h"
+#include "game/Rock.h"
+#include "game/StartScreen.h"
+#include "game/Tree.h"
+
+#include <functional>
+
+namespace {
+
+using lm::Vector;
+
+class RendererTest : public lm_test::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        lm::WorldManager& world = lm::WorldManager::getInstance();
+        world.setBoundary(lm::Box(Vector(0, 0), 60, 80));
+        world.setView(lm::Box(Vector(0, 0), 60, 40));
+        const char* const sprites[][2] = {
+            {"Rock.txt", "rock"},
+            {"Tree.txt", "tree"},
+            {"Bush.txt", "bush"},
+            {"Grass.txt", "grass"},
+            {"Hero.txt", "hero"},
+            {"hero-spr.txt", "hero_combat"},
+            {"knight.txt", "knight"},
+            {"battle.txt", "battle"},
+            {"wizard.txt", "wizard"},
+            {"controls.txt", "controls"},
+            {"start-screen.txt", "start-screen"},
+        };
+        for (const auto& sprite : sprites) {
+            lm::ResourceManager::getInstance().loadSprite(
+                lm_test::sourcePath("sprites/") + sprite[0], sprite[1]);
+        }
+    }
+    void TearDown() override {
+        display.setCellByCell(false);
+        WindowTest::TearDown();
+    }
+
+    /// Draws a scene both ways; the number of pixels that differ.
+    int pixelsDifferingBetweenMethods(const std::function<void()>& draw_scene) {
+        display.setCellByCell(false);
+        draw_scene();
+        const sf::Image one_call = showFrame();
+        display.setCellByCell(true);
+        draw_scene();
+        const sf::Image cell_by_cell = showFrame();
+        display.setCellByCell(false);
+
+        int differing = 0;
+        for (unsigned int y = 0; y < one_call.getSize().y; ++y) {
+            for (unsigned int x = 0; x < one_call.getSize().x; ++x) {
+                differing += one_call.getPixel(x, y) != cell_by_cell.getPixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(litPixels(one_call), 0) << "the scene shows something";
+        return differing;
+    }
+
+    static int litPixels(const sf::Image& image) {
+        int lit = 0;
+        for (unsigned int y = 0; y < image.getSize().y; ++y) {
+            for (unsigned int x = 0; x < image.getSize().x; ++x) {
+                lit += image.getPixel(x, y) != sf::Color::Black ? 1 : 0;
+            }
+        }
+        return lit;
+    }
+
+    static void drawWorld() { lm::WorldManager::getInstance().draw(); }
+
+    lm::DisplayManager& display = lm::DisplayManager::getInstance();
+};
+
+TEST_F(RendererTest, TheTitleAndTheControlsLookTheSame) {
+    new StartScreen;
+    EXPECT_EQ(pixelsDifferingBetweenMethods(drawWorld), 0);
+    new Controls;
+    EXPECT_EQ(pixelsDifferingBetweenMethods(drawWorld), 0);
+}
+
+TEST_F(RendererTest, TheOverworldAndABattleLookTheSame) {
+    for (int y = 0; y <= 40; y += 5) {
+        (new Tree)->setPosition(Vector(5, static_cast<float>(y)));
+        (new Tree)->setPosition(Vector(60, static_cast<float>(y)));
+    }
+    (new Bush)->setPosition(Vector(20, 20));
+    (new Rock)->setPosition(Vector(30, 10));
+    (new Grass)->setPosition(Vector(20, 40));
+    Hero* p_hero = new Hero;
+    p_hero->setPosition(Vector(20, 47));
+    lm::WorldManager::getInstance().setViewFollowing(p_hero);
+    EXPECT_EQ(pixelsDifferingBetweenMethods(drawWorld), 0);
+
+    (new Battle)->spawnKnight();
+    EXPECT_EQ(pixelsDifferingBetweenMethods(drawWorld), 0);
+}
+
+TEST_F(RendererTest, EveryColourCharacterOverlapAndFractionalPlaceLooksTheSame) {
+    EXPECT_EQ(pixelsDifferingBetweenMethods([this] {
+                  // Every byte, in every colour, undefined and out-of-range colours keeping the
+                  // colour before them.
+                  for (int byte = 0; byte < 256; ++byte) {
+                      const auto color = static_cast<lm::Color>((byte + 1) % 10 - 1);
+                      display.drawCh(
+                          Vector(static_cast<float>(byte % 60), static_cast<float>(byte / 60)),
+                          static_cast<char>(byte), color);
+                  }
+                  // Strings over strings, at places between cells.
+                  display.drawString(Vector(30.5f, 10.25f), "Overlapping strings",
+                                     lm::CENTER_JUSTIFIED, lm::YELLOW);
+                  display.drawString(Vector(28.3f, 10.6f), "and again, tab\there",
+                                     lm::LEFT_JUSTIFIED, lm::UNDEFINED_COLOR);
+                  display.drawString(Vector(59.9f, 20.1f), "right-justified", lm::RIGHT_JUSTIFIED,
+                                     lm::CYAN);
+                  display.drawString(Vector(-2.5f, 39.7f), "off the left edge and below",
+                                     lm::LEFT_JUSTIFIED, lm::MAGENTA);
+              }),
+              0);
+}
+
+}  // namespace
