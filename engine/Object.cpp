@@ -58,6 +58,7 @@ std::string Object::getType() const {
 
 void Object::setPosition(Vector new_position) {
     position = new_position;
+    WorldManager::getInstance().objectChanged(this);
 }
 
 Vector Object::getPosition() const {
@@ -106,6 +107,7 @@ Vector Object::predictPosition() const {
 
 int Object::setSolidness(Solidness new_solidness) {
     solidness = new_solidness;
+    WorldManager::getInstance().objectChanged(this);
     return 0;
 }
 
@@ -120,6 +122,7 @@ bool Object::isSolid() const {
 
 void Object::setBox(Box new_box) {
     box = new_box;
+    WorldManager::getInstance().objectChanged(this);
 }
 
 Box Object::getBox() const {
@@ -142,6 +145,7 @@ int Object::setSprite(std::string sprite_label) {
     animation.setSprite(p_sprite);
     box.setHorizontal(static_cast<float>(p_sprite->getWidth()));
     box.setVertical(static_cast<float>(p_sprite->getHeight()));
+    WorldManager::getInstance().objectChanged(this);
     return 0;
 }
 

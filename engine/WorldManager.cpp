@@ -10,7 +10,7 @@
 
 namespace lm {
 
-WorldManager::WorldManager() : view_following(nullptr) {
+WorldManager::WorldManager() : indexed(true), view_following(nullptr) {
     setType("WorldManager");
 }
 
@@ -24,6 +24,7 @@ WorldManager::~WorldManager() = default;
 int WorldManager::startUp() {
     objects.clear();
     deletions.clear();
+    grid.clear();
     return Manager::startUp();
 }
 
@@ -39,6 +40,8 @@ void WorldManager::shutDown() {
 
 int WorldManager::insertObject(Object* p_object) {
     objects.push_back(p_object);
+    grid.add(p_object);
+    objectChanged(p_object);
     return 0;
 }
 
@@ -54,6 +57,7 @@ int WorldManager::removeObject(Object* p_object) {
         objects.erase(entry);
     }
     deletions.erase(std::remove(deletions.begin(), deletions.end(), p_object), deletions.end());
+    grid.remove(p_object);
     if (view_following != nullptr && view_following->getId() == p_object->getId()) {
         view_following = nullptr;
     }
@@ -117,16 +121,23 @@ void WorldManager::deleteMarked() {
 }
 
 void WorldManager::draw() {
-    const std::size_t count = objects.size();
-    for (int altitude = 0; altitude <= MAX_ALTITUDE; ++altitude) {
-        for (std::size_t i = 0; i < count && i < objects.size(); ++i) {
-            Object* p_object = objects[i];
-            // View objects stand at fixed places on the screen, whatever their box.
-            if (p_object->getAltitude() == altitude &&
-                (boxIntersectsBox(getWorldBox(p_object), view) ||
-                 dynamic_cast<ViewObject*>(p_object) != nullptr)) {
-                p_object->draw();
-            }
+    // One pass sorts the objects by altitude, keeping list order within each; objects that a
+    // drawing makes wait for the next frame.
+    for (ObjectList& layer : by_altitude) {
+        layer.clear();
+    }
+    for (Object* p_object : objects) {
+        const int altitude = p_object->getAltitude();
+        // View objects stand at fixed places on the screen, whatever their box.
+        if (altitude >= 0 && altitude <= MAX_ALTITUDE &&
+            (boxIntersectsBox(getWorldBox(p_object), view) ||
+             dynamic_cast<ViewObject*>(p_object) != nullptr)) {
+            by_altitude[static_cast<std::size_t>(altitude)].push_back(p_object);
+        }
+    }
+    for (const ObjectList& layer : by_altitude) {
+        for (Object* p_object : layer) {
+            p_object->draw();
         }
     }
 }
@@ -137,13 +148,38 @@ ObjectList WorldManager::getCollisions(const Object* p_object, Vector where) con
         return collisions;
     }
     const Box moved_box = getWorldBox(p_object, where);
-    for (Object* p_other : objects) {
+    const bool searched = indexed && grid.search(moved_box, nearby);
+    for (Object* p_other : searched ? nearby : objects) {
         if (p_other->getId() != p_object->getId() &&
             boxIntersectsBox(moved_box, getWorldBox(p_other)) && p_other->isSolid()) {
             collisions.push_back(p_other);
         }
     }
     return collisions;
+}
+
+void WorldManager::objectChanged(const Object* p_object) {
+    if (indexed) {
+        grid.file(p_object, getWorldBox(p_object), p_object->isSolid());
+    }
+}
+
+void WorldManager::setIndexed(bool new_indexed) {
+    if (new_indexed == indexed) {
+        return;
+    }
+    indexed = new_indexed;
+    grid.clear();
+    if (indexed) {
+        for (const Object* p_object : objects) {
+            grid.add(p_object);
+            objectChanged(p_object);
+        }
+    }
+}
+
+bool WorldManager::isIndexed() const {
+    return indexed;
 }
 
 int WorldManager::moveObject(Object* p_object, Vector where) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Box.h"
+#include "CollisionGrid.h"
+#include "Constants.h"
 #include "Manager.h"
 #include "Vector.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -52,8 +55,18 @@ public:
     /// those whose box meets the view.
     void draw();
 
-    /// The solid objects other than p_object that its box, placed at where, would touch.
+    /// The solid objects other than p_object that its box, placed at where, would touch, in list
+    /// order.
     ObjectList getCollisions(const Object* p_object, Vector where) const;
+
+    /// Objects tell the world when their position, box or solidness changes, so that collision
+    /// searches find them where they are.
+    void objectChanged(const Object* p_object);
+
+    /// Whether collision searches look only near the box, through an index of the solid objects
+    /// (the default), or at every object in turn. Both find the same objects in the same order.
+    void setIndexed(bool new_indexed);
+    bool isIndexed() const;
 
     /// Moves the object to where under the collision rules: 0 when it moved, -1 when blocked.
     int moveObject(Object* p_object, Vector where);
@@ -85,8 +98,13 @@ private:
     /// Deletes the marked objects, including those that destructors mark meanwhile.
     void deleteMarked();
 
-    ObjectList objects;      // every object, in insertion order
-    ObjectList deletions;    // objects marked for deletion, each at most once
+    ObjectList objects;         // every object, in insertion order
+    ObjectList deletions;       // objects marked for deletion, each at most once
+    bool indexed;               // collision searches go through the grid
+    CollisionGrid grid;         // the solid objects by where they are
+    mutable ObjectList nearby;  // a search's candidates, kept for their room
+    std::array<ObjectList, MAX_ALTITUDE + 1>
+        by_altitude;         // a drawing's objects, kept for their room
     Box boundary;            // the world's extent; its corner is taken as (0, 0)
     Box view;                // the part of the world that is shown
     Object* view_following;  // the object the view follows, or null

@@ -148,12 +148,14 @@ std::vector<std::string> GameProcess::log() const {
 }
 
 sf::Image GameProcess::screenshot() const {
-    // The window may be caught while a frame is drawn: take pictures until two in a row agree.
+    // The window may be caught while a frame is drawn, and under a heavy load the virtual display
+    // now and then shows a frame all black: take pictures until two in a row agree on one with
+    // something in it.
     sf::Image previous = capture();
     for (int attempt = 0; attempt < 50; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         sf::Image current = capture();
-        if (sameRows(previous, current, 0, 1000)) {
+        if (sameRows(previous, current, 0, 1000) && litPixels(current) > 0) {
             return current;
         }
         previous = std::move(current);
