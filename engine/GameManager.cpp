@@ -49,8 +49,11 @@ void GameManager::shutDown() {
 }
 
 void GameManager::run() {
+    // Kept in microseconds: whole milliseconds would lose up to a millisecond of every pass's
+    // work and sleep, and the passes would run slow by about that much.
+    const int frame_time_us = frame_time * 1000;
     Clock clock;
-    int adjust_time = 0;  // milliseconds of earlier overruns still to take off the sleeps
+    int adjust_time = 0;  // microseconds of earlier overruns still to take off the sleeps
     while (!game_over) {
         clock.lap();
 
@@ -62,13 +65,14 @@ void GameManager::run() {
         world_manager.draw();
         DisplayManager::getInstance().swapBuffers();
 
-        const int loop_time = clock.elapsed() / 1000;
-        const int sleep_time = frame_time - loop_time - adjust_time;
+        const int loop_time = clock.elapsed();
+        const int sleep_time = frame_time_us - loop_time - adjust_time;
         clock.lap();
         if (sleep_time > 0) {
-            platform::sleepMilliseconds(sleep_time);
+            // Rounded up: the part of a millisecond slept too long is carried like any oversleep.
+            platform::sleepMilliseconds((sleep_time + 999) / 1000);
         }
-        const int actual_sleep_time = clock.elapsed() / 1000;
+        const int actual_sleep_time = clock.elapsed();
         // Time lost (work over the frame time, or a sleep that lasted too long) is made up in the
         // next passes; time gained is never carried.
         adjust_time = actual_sleep_time - sleep_time;

@@ -99,6 +99,24 @@ TEST_F(GameLoopTest, OverrunSkipsTheSleepAndIsCarriedUntilUsedUp) {
     EXPECT_EQ(time.sleeps, (std::vector<int>{16, 3, 23}));
 }
 
+TEST_F(GameLoopTest, FractionsOfAMillisecondAreNotLostFromPassToPass) {
+    // Each pass works 10.6 ms: whole milliseconds would make every pass 32.6 or 33.6 ms long.
+    constexpr int PASSES = 30;
+    lm_test::Journal journal;
+    auto* p_worker = new lm_test::Recorder("worker", journal);
+    p_worker->reaction = [this, &journal](const lm::Event* p_event) {
+        if (p_event->getType() == lm::STEP_EVENT) {
+            time.now += 10600;
+            lm::GameManager::getInstance().setGameOver(journal.size() == PASSES);
+        }
+    };
+    const std::uint32_t start = time.now;
+    lm::GameManager::getInstance().run();
+    const std::uint32_t elapsed = time.now - start;
+    EXPECT_GE(elapsed, PASSES * 33000u);
+    EXPECT_LE(elapsed, PASSES * 33000u + 1000u);
+}
+
 TEST_F(GameLoopTest, GameOverEndsTheLoopAfterThePassAndItsSleep) {
     auto* p_worker = new Worker(time, {5, 5});
     lm::GameManager::getInstance().run();
