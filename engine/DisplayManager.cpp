@@ -13,6 +13,9 @@ namespace {
 constexpr unsigned int BITS_PER_PIXEL = 32;
 constexpr unsigned int INITIAL_CHARACTER_SIZE = 30;
 
+/// Every frame starts in this colour.
+const sf::Color FRAME_CLEAR_COLOR(0, 0, 0, 255);
+
 /// The glyph colour of each Color from BLACK to WHITE, by value.
 const sf::Color GLYPH_COLORS[] = {
     sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
@@ -61,7 +64,9 @@ int DisplayManager::startUp() {
         WINDOW_TITLE_DEFAULT, WINDOW_STYLE_DEFAULT, sf::ContextSettings());
     p_window->setMouseCursorVisible(false);
     p_window->setVerticalSyncEnabled(true);
-    p_window->clear(sf::Color::Black);     // the first frame starts black, as every later one does
+    p_window->clear(FRAME_CLEAR_COLOR);  // the first frame starts black, as every later one does
+    glyph_cover.reset(static_cast<float>(window_horizontal_pixels),
+                      static_cast<float>(window_vertical_pixels));
     font.loadFromFile(FONT_FILE_DEFAULT);  // without it cells show their backgrounds only
     return Manager::startUp();
 }
@@ -110,10 +115,21 @@ int DisplayManager::drawCh(Vector world_pos, char ch, Color color) {
 
 void DisplayManager::addCell(sf::Vector2f background_corner, sf::Vector2f glyph_position, char ch) {
     // The font page keeps a small opaque white square at its corner: sampled there, the texture
-    // leaves the background's colour as it is.
+    // leaves the background's colour as it is. Where no glyph has been drawn yet the frame is
+    // still as black as the background: only the overlaps with earlier glyphs need drawing.
     const sf::Vector2f white(1, 1);
-    addQuad(background_corner, background_corner + sf::Vector2f(charWidth(), charHeight()),
-            WINDOW_BACKGROUND_COLOR_DEFAULT, white, white);
+    const GlyphCover::Edges background{background_corner.x, background_corner.y,
+                                       background_corner.x + charWidth(),
+                                       background_corner.y + charHeight()};
+    const auto draw_background = [&](const GlyphCover::Edges& part) {
+        addQuad({part.left, part.top}, {part.right, part.bottom}, WINDOW_BACKGROUND_COLOR_DEFAULT,
+                white, white);
+    };
+    if (WINDOW_BACKGROUND_COLOR_DEFAULT == FRAME_CLEAR_COLOR) {
+        glyph_cover.forEachOverlap(background, draw_background);
+    } else {
+        draw_background(background);
+    }
 
     // As a text lays out its one character: blanks and carriage returns leave no mark, and the
     // glyph's quad, one pixel larger on every side, hangs from the baseline one character size
@@ -125,17 +141,20 @@ void DisplayManager::addCell(sf::Vector2f background_corner, sf::Vector2f glyph_
     const unsigned int size = glyphSize();
     const sf::Glyph& glyph = font.getGlyph(code_point, size, true);
     constexpr float PADDING = 1;
-    const sf::Vector2f local_top_left(glyph.bounds.left - PADDING,
+    const sf::Vector2f top_left =
+        glyph_position + sf::Vector2f(glyph.bounds.left - PADDING,
                                       static_cast<float>(size) + (glyph.bounds.top - PADDING));
-    const sf::Vector2f local_bottom_right(
-        glyph.bounds.left + glyph.bounds.width + PADDING,
-        static_cast<float>(size) + (glyph.bounds.top + glyph.bounds.height + PADDING));
+    const sf::Vector2f bottom_right =
+        glyph_position +
+        sf::Vector2f(glyph.bounds.left + glyph.bounds.width + PADDING,
+                     static_cast<float>(size) + (glyph.bounds.top + glyph.bounds.height + PADDING));
     const sf::IntRect& rect = glyph.textureRect;
-    addQuad(glyph_position + local_top_left, glyph_position + local_bottom_right, glyph_color,
+    addQuad(top_left, bottom_right, glyph_color,
             sf::Vector2f(static_cast<float>(rect.left) - PADDING,
                          static_cast<float>(rect.top) - PADDING),
             sf::Vector2f(static_cast<float>(rect.left + rect.width) + PADDING,
                          static_cast<float>(rect.top + rect.height) + PADDING));
+    glyph_cover.add({top_left.x, top_left.y, bottom_right.x, bottom_right.y});
 }
 
 void DisplayManager::addQuad(sf::Vector2f top_left, sf::Vector2f bottom_right, sf::Color color,
@@ -182,7 +201,9 @@ int DisplayManager::swapBuffers() {
         return -1;
     }
     p_window->display();
-    p_window->clear(sf::Color(0, 0, 0, 255));
+    p_window->clear(FRAME_CLEAR_COLOR);
+    glyph_cover.reset(static_cast<float>(window_horizontal_pixels),
+                      static_cast<float>(window_vertical_pixels));
     return 0;
 }
 

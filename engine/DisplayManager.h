@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Constants.h"
+#include "GlyphCover.h"
 #include "Manager.h"
 #include "Vector.h"
 
@@ -104,6 +105,7 @@ private:
     sf::Color glyph_color;  // of the last glyph drawn: an undefined colour keeps it
     bool cell_by_cell;      // draw each cell at once instead of with the frame
     std::vector<sf::Vertex> frame_vertices;   // the frame's triangles so far; reused every frame
+    GlyphCover glyph_cover;                   // where the frame's glyphs so far lie
     std::array<sf::Uint32, 256> code_points;  // the font's character for each byte
 
     // For the cell-by-cell method, one background and one glyph serve every cell.
