@@ -39,6 +39,11 @@ void xdotool(const std::string& arguments) {
     run("xdotool " + arguments + " 2>/dev/null");
 }
 
+/// Lets go of every key a test presses, in case an earlier one left some down.
+void releaseKeys() {
+    xdotool("keyup a d s w q c x space");
+}
+
 /// What the window showed when a wait ran out, named after the test.
 void keepForTheRecord(const sf::Image& shown) {
     const ::testing::TestInfo* p_test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -66,13 +71,13 @@ GameProcess::~GameProcess() {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    // Let go of any key a failed test left down, so the next test starts clean.
-    xdotool("keyup a d s w q c x space");
+    releaseKeys();
     std::error_code ignored;
     fs::remove_all(folder, ignored);
 }
 
 bool GameProcess::start() {
+    releaseKeys();
     scriptRand({0});
     pid = fork();
     if (pid == 0) {
