@@ -1,8 +1,12 @@
 #include "GameProcess.h"
 
+#include "../FakeInput.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -84,7 +88,15 @@ bool GameProcess::start() {
         if (chdir(folder.c_str()) != 0) {
             _exit(127);
         }
-        setenv("ALSOFT_DRIVERS", "null", 1);
+        // The sound goes to a file instead of a sound card.
+        {
+            std::ofstream config(folder + "/alsoft.conf");
+            config << "[general]\ndrivers = wave\nchannels = mono\nsample-type = int16\n"
+                      "frequency = 22050\n[wave]\nfile = "
+                   << folder << "/sound.wav\n";
+        }
+        setenv("ALSOFT_CONF", (folder + "/alsoft.conf").c_str(), 1);
+        unsetenv("ALSOFT_DRIVERS");
         setenv("LD_PRELOAD", LUMORA_SCRIPTED_RAND, 1);
         setenv("LUMORA_RAND_FILE", (folder + "/rand.txt").c_str(), 1);
         // A sanitized program wants its runtime first; the scripted rand() comes before it.
@@ -215,6 +227,30 @@ void GameProcess::keep(const sf::Image& image, const std::string& name) {
     image.saveToFile(std::string(LUMORA_TEST_OUTPUT) + "/" + name + ".png");
 }
 
+bool GameProcess::soundAudible() const {
+    // 16-bit mono samples at 22,050 a second after a 44-byte header; the last fifth of a second.
+    constexpr std::streamoff HEADER = 44;
+    constexpr std::streamoff SAMPLES = 22050 / 5;
+    std::ifstream file(folder + "/sound.wav", std::ios::binary | std::ios::ate);
+    const std::streamoff size = file.tellg();
+    if (!file || size < HEADER + 2 * SAMPLES) {
+        return false;
+    }
+    file.seekg(size - 2 * SAMPLES);
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(SAMPLES));
+    file.read(reinterpret_cast<char*>(samples.data()), 2 * SAMPLES);
+    double energy = 0;
+    for (const std::int16_t sample : samples) {
+        energy += static_cast<double>(sample) * sample;
+    }
+    constexpr double QUIET = 100;  // root mean square of a silent output, with margin
+    return std::sqrt(energy / static_cast<double>(samples.size())) > QUIET;
+}
+
+void GameProcess::closeWindow() const {
+    fake_input::requestClose(window);
+}
+
 int GameProcess::waitForExit(std::chrono::seconds how_long) {
     const auto deadline = std::chrono::steady_clock::now() + how_long;
     while (pid > 0 && std::chrono::steady_clock::now() < deadline) {
@@ -258,6 +294,42 @@ int rowsDifferingWhenShifted(const sf::Image& before, const sf::Image& after, in
         }
     }
     return differing;
+}
+
+bool matchesReference(const sf::Image& shown, const std::string& name) {
+    const std::string reference_path =
+        std::string(LUMORA_SOURCE_DIR) + "/tests/program/references/" + name + ".png";
+    if (std::getenv("LUMORA_UPDATE_REFERENCES") != nullptr) {
+        return shown.saveToFile(reference_path);
+    }
+    sf::Image reference;
+    if (!reference.loadFromFile(reference_path) || reference.getSize() != shown.getSize()) {
+        GameProcess::keep(shown, name + "-actual");
+        return false;
+    }
+    // Differences in red over a dimmed copy of the reference.
+    sf::Image differences = reference;
+    int differing = 0;
+    for (unsigned int y = 0; y < shown.getSize().y; ++y) {
+        for (unsigned int x = 0; x < shown.getSize().x; ++x) {
+            const sf::Color expected = reference.getPixel(x, y);
+            if (shown.getPixel(x, y) != expected) {
+                ++differing;
+                differences.setPixel(x, y, sf::Color::Red);
+            } else {
+                differences.setPixel(x, y,
+                                     sf::Color(expected.r / 3, expected.g / 3, expected.b / 3));
+            }
+        }
+    }
+    // Up to one pixel in a hundred: a sprite's animation may show another frame.
+    const bool close_enough =
+        differing * 100 <= static_cast<int>(shown.getSize().x * shown.getSize().y);
+    if (!close_enough) {
+        GameProcess::keep(shown, name + "-actual");
+        GameProcess::keep(differences, name + "-differences");
+    }
+    return close_enough;
 }
 
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row) {

@@ -53,6 +53,13 @@ public:
     /// Keeps a picture in the test's output folder for a person to look at.
     static void keep(const sf::Image& image, const std::string& name);
 
+    /// Whether the game's sound output, recorded to a file, carried sound over the last moments.
+    /// Sound reaches the file a little late: wait most of a second after a change before asking.
+    bool soundAudible() const;
+
+    /// Asks the window to close, as its close button does.
+    void closeWindow() const;
+
     /// Waits for the program to end; its exit status, or -1 when it is still running after the
     /// wait or ended by a signal.
     int waitForExit(std::chrono::seconds how_long);
@@ -82,6 +89,12 @@ protected:
 /// outside a band of rows left out of the comparison.
 int rowsDifferingWhenShifted(const sf::Image& before, const sf::Image& after, int shift,
                              int skip_from, int skip_to);
+
+/// Compares a picture with the reference of that name kept in the repository: true when at most
+/// a small share of pixels differ (animations may have moved on). A failing comparison leaves the
+/// picture and an image of the differences in the test output folder. With LUMORA_UPDATE_REFERENCES
+/// set, the picture becomes the new reference instead.
+bool matchesReference(const sf::Image& shown, const std::string& name);
 
 /// Whether two pictures are the same in the rows of cells from first_row to last_row.
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row);

@@ -11,7 +11,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int CELL_HEIGHT = 17;  // pixels of one row of cells
+constexpr int CELL_HEIGHT = 17;      // pixels of one row of cells
+constexpr auto SOUND_DELAY = 800ms;  // for the sound output to reach its file
 
 bool samePixels(const sf::Image& a, const sf::Image& b) {
     return sameRows(a, b, 0, 1000);
@@ -31,6 +32,21 @@ int rowsScrolled(const sf::Image& before, const sf::Image& after) {
     return -1;
 }
 
+/// The leftmost column of the hero's colour (cyan) on the screen, or -1.
+int heroLeftEdge(const sf::Image& shown) {
+    int left = -1;
+    for (unsigned int y = 0; y < shown.getSize().y; ++y) {
+        for (unsigned int x = 0; x < shown.getSize().x; ++x) {
+            const sf::Color pixel = shown.getPixel(x, y);
+            if (pixel.r == 0 && pixel.g > 128 && pixel.b > 128 &&
+                (left < 0 || static_cast<int>(x) < left)) {
+                left = static_cast<int>(x);
+            }
+        }
+    }
+    return left;
+}
+
 int objectsMade(const std::vector<std::string>& log) {
     return static_cast<int>(std::count_if(log.begin(), log.end(), [](const std::string& line) {
         return line.rfind("Object: id = ", 0) == 0;
@@ -39,8 +55,10 @@ int objectsMade(const std::vector<std::string>& log) {
 
 using PlayThroughTest = ProgramTest;
 
-TEST_F(PlayThroughTest, LoadsEveryResourceInOrderAndOpensOnTheTitleAlone) {
-    EXPECT_GT(litPixels(title), 10000);
+TEST_F(PlayThroughTest, LoadsEveryResourceInOrderAndOpensOnTheTitleAloneWithMusic) {
+    EXPECT_TRUE(matchesReference(title, "title"));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the title plays the music";
     quit();
     const std::vector<std::string> log = game.log();
     std::vector<std::string> loaded;
@@ -60,35 +78,54 @@ TEST_F(PlayThroughTest, LoadsEveryResourceInOrderAndOpensOnTheTitleAlone) {
     EXPECT_EQ(log.back(), "SRM::shutDown(): Successfully stopped.");
 }
 
-TEST_F(PlayThroughTest, TitleControlsAndBackThenAWalkThatTheViewFollowsThenQuit) {
-    GameProcess::keep(title, "title");
+TEST_F(PlayThroughTest, ControlsAndBackStopAndRestartTheMusic) {
     ASSERT_TRUE(
         game.tapUntil("c", [&](const sf::Image& shown) { return !samePixels(shown, title); }));
-    std::this_thread::sleep_for(200ms);
-    const sf::Image controls = game.screenshot();
-    GameProcess::keep(controls, "controls");
-    EXPECT_GT(litPixels(controls), 5000);
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(matchesReference(game.screenshot(), "controls"));
+    EXPECT_FALSE(game.soundAudible()) << "the controls screen is silent";
 
     ASSERT_TRUE(game.tapUntil("x", [&](const sf::Image& shown) {
         return samePixels(shown, title);
     })) << "any key but C goes back to the title";
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the title plays the music again";
+    quit();
+}
 
+TEST_F(PlayThroughTest, TheViewFollowsTheHeroCellByCellAndATreeStopsHim) {
     game.hold("space", 150ms);
     ASSERT_TRUE(game.waitFor([&](const sf::Image& shown) { return !samePixels(shown, title); }));
-    std::this_thread::sleep_for(200ms);
+    std::this_thread::sleep_for(SOUND_DELAY);
     const sf::Image overworld = game.screenshot();
-    GameProcess::keep(overworld, "overworld");
+    EXPECT_TRUE(matchesReference(overworld, "overworld"));
+    EXPECT_FALSE(game.soundAudible()) << "the overworld is silent";
 
-    game.hold("s", 200ms);
-    std::this_thread::sleep_for(200ms);
-    const sf::Image walked = game.screenshot();
-    GameProcess::keep(walked, "walked");
-    EXPECT_GE(rowsScrolled(overworld, walked), 1)
-        << "the scenery moves up as the view follows the hero down";
+    // One step down: the scenery moves up by exactly one row of cells, the hero stays.
+    ASSERT_TRUE(game.tapUntil(
+        "s", [&](const sf::Image& shown) { return rowsScrolled(overworld, shown) == 1; }));
+
+    // West of the hero stands a column of trees: walking into it, he stops beside it.
+    game.hold("a", 1200ms);
+    const sf::Image stopped = game.screenshot();
+    game.hold("a", 400ms);
+    const sf::Image pushed = game.screenshot();
+    GameProcess::keep(pushed, "against-the-trees");
+    EXPECT_EQ(heroLeftEdge(pushed), heroLeftEdge(stopped)) << "the trees hold him";
+    EXPECT_GE(heroLeftEdge(pushed), 12 * 9) << "he stands beside the trees, not in them";
+    EXPECT_LT(heroLeftEdge(pushed), 13 * 9);
 
     quit();
-    // The title, the controls, the title again, then 19 trees, a bush, a rock, grass, the hero.
-    EXPECT_EQ(objectsMade(game.log()), 26);
+    // The title, then 19 trees, a bush, a rock, grass and the hero.
+    EXPECT_EQ(objectsMade(game.log()), 24);
+}
+
+TEST_F(PlayThroughTest, TheWindowsCloseButtonEndsTheGame) {
+    game.closeWindow();
+    EXPECT_EQ(game.waitForExit(5s), 0);
+    const std::vector<std::string> log = game.log();
+    EXPECT_NE(std::find(log.begin(), log.end(), "InputManager: window closed, ending the game"),
+              log.end());
 }
 
 }  // namespace
