@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev            # benchmarks
     libx11-dev libxtst-dev      # asks the X server for a display; real input events for tests
     xvfb xauth xdotool          # a virtual display and real key and mouse input for the tests
+    dpkg-dev file x11-apps      # the Debian package (its dependencies) and its check (xwd)
 )
 
 missing=()

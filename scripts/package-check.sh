@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Lumora, unpacks it into a scratch folder (no root needed) and plays
+# the unpacked game once, from outside: started through its launcher from another folder with an
+# empty home, it must show its window with the title screen, quit on Q with status 0 and leave its
+# log in the per-user folder. Starts a virtual display when there is none.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$root/build/default"
+work="$(mktemp -d)"
+game_pid=""
+xvfb_pid=""
+
+cleanup() {
+    if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+say() { echo "package-check: $*"; }
+fail() {
+    echo "package-check: FAILED: $*" >&2
+    if [ -s "$work/game-output.txt" ]; then
+        echo "package-check: the game's output:" >&2
+        tail -n 20 "$work/game-output.txt" >&2
+    fi
+    exit 1
+}
+
+# Counts the pixels of a window that are not black, from its xwd dump: 32-bit pixels whose low
+# 24 bits hold the colour. The dump's header tells the pixel size, the byte order and where the
+# pixels start.
+lit_pixels() {
+    xwd -id "$1" -silent >"$work/window.xwd"
+    local -a header
+    read -r -a header < <(od -An -N 80 -v --endian=big -tu4 -w80 "$work/window.xwd")
+    local header_size=${header[0]} byte_order=${header[7]} bits=${header[11]} colours=${header[19]}
+    ((bits == 32)) || fail "the window's dump has $bits-bit pixels; this check reads 32-bit ones"
+    local endian=little
+    if ((byte_order == 1)); then endian=big; fi
+    tail -c +$((header_size + 12 * colours + 1)) "$work/window.xwd" |
+        od -An -v --endian="$endian" -tx4 -w4 | { grep -cv '000000$' || true; }
+}
+
+# 1. Build and package.
+"$root/scripts/build.sh" default
+rm -f "$build"/lumora_*.deb
+if ! (cd "$build" && cpack -G DEB) >"$work/cpack.txt" 2>&1; then
+    cat "$work/cpack.txt" >&2
+    fail "cpack could not make the package"
+fi
+shopt -s nullglob
+debs=("$build"/lumora_*.deb)
+((${#debs[@]} == 1)) || fail "cpack made no package lumora_*.deb in $build"
+deb="${debs[0]}"
+say "package $(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)," \
+    "section $(dpkg-deb -f "$deb" Section)"
+say "depends on: $(dpkg-deb -f "$deb" Depends)"
+
+# 2. Unpack it and check what it holds: the launcher, the program and the data, nothing else.
+dpkg-deb -x "$deb" "$work/root"
+usr="$work/root/usr"
+[ -x "$usr/bin/lumora" ] || fail "no launcher usr/bin/lumora"
+[ -x "$usr/libexec/lumora/lumora" ] || fail "no program usr/libexec/lumora/lumora"
+for file in sprites sounds lm-font.ttf lm-font-LICENSE.txt; do
+    diff -r "$root/$file" "$usr/share/lumora/$file" >/dev/null ||
+        fail "usr/share/lumora/$file is missing or differs from the repository's $file"
+done
+extra="$(find "$usr" -type f ! -path "$usr/bin/lumora" ! -path "$usr/libexec/lumora/lumora" \
+    ! -path "$usr/share/lumora/*")"
+[ -z "$extra" ] || fail "the package holds files it should not: $extra"
+say "the package holds the launcher, the program and all its data, nothing else"
+
+# 3. A display: the one there is, or a virtual one started as scripts/test.sh does.
+if [ -z "${DISPLAY:-}" ]; then
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "the virtual display (Xvfb) did not start"
+    DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY
+    say "virtual display $DISPLAY"
+fi
+
+# 4. Start the unpacked launcher from another folder, with an empty home and no sound device.
+mkdir "$work/home" "$work/elsewhere"
+state="$work/home/.local/state/lumora"
+(cd "$work/elsewhere" &&
+    exec env -u XDG_STATE_HOME HOME="$work/home" ALSOFT_DRIVERS=null "$usr/bin/lumora") \
+    >"$work/game-output.txt" 2>&1 &
+game_pid=$!
+say "started $usr/bin/lumora from $work/elsewhere with HOME=$work/home"
+
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Lumora$' | head -n 1)" ||
+    fail "no visible window titled Lumora appeared (waited up to 20 s)"
+say "window $window titled Lumora is visible"
+for _ in $(seq 100); do
+    [ -f "$state/lumora.log" ] && break
+    sleep 0.1
+done
+[ -f "$state/lumora.log" ] || fail "no log $state/lumora.log"
+sleep 2
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended on its own within 2 s of starting"
+say "the game is running after 2 s, its log is $state/lumora.log"
+lit="$(lit_pixels "$window")"
+((lit > 1024 * 768 / 100)) || fail "the window is (nearly) black: $lit lit pixels, no title screen"
+say "the window shows the title screen: $lit lit pixels"
+
+# 5. Quit with Q: the launcher's process (the game itself, through exec) must end with status 0.
+xdotool keydown q
+sleep 0.2
+xdotool keyup q
+for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$game_pid" 2>/dev/null; then fail "the game is still running 10 s after Q"; fi
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+((status == 0)) || fail "the game ended with status $status after Q"
+say "the game quit on Q with status 0"
+
+# 6. The log: in the per-user folder, complete, and nowhere else.
+grep -qx 'GameManager: run ended' "$state/lumora.log" ||
+    fail "the log $state/lumora.log has no line 'GameManager: run ended'"
+[ ! -e "$work/elsewhere/lumora.log" ] || fail "the game wrote its log into the folder it started in"
+[ ! -e "$usr/share/lumora/lumora.log" ] || fail "the game wrote its log into the data folder"
+say "the log is in the per-user folder and ends its run: 'GameManager: run ended'"
+say "passed: $(basename "$deb")"
