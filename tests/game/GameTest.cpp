@@ -6,17 +6,19 @@
 #include "engine/ResourceManager.h"
 
 #include <deque>
+#include <utility>
 
 namespace {
 
 std::deque<int> rand_values;
+std::function<int()> rand_generator;
 
 }  // namespace
 
 // Takes the place of the C library's rand() for every caller in this program, the game included.
 extern "C" int rand() noexcept {
     if (rand_values.empty()) {
-        return 0;
+        return rand_generator ? rand_generator() : 0;
     }
     const int value = rand_values.front();
     rand_values.pop_front();
@@ -27,6 +29,10 @@ namespace lm_test {
 
 void scriptRand(std::initializer_list<int> values) {
     rand_values.insert(rand_values.end(), values);
+}
+
+void randFrom(std::function<int()> generator) {
+    rand_generator = std::move(generator);
 }
 
 int randValuesLeft() {

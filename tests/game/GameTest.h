@@ -5,6 +5,7 @@
 #include "engine/Object.h"
 #include "engine/WorldManager.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ void scriptRand(std::initializer_list<int> values);
 
 /// How many queued values rand() has not returned yet.
 int randValuesLeft();
+
+/// Once the queue is empty, rand() returns what this gives (null: 0 again).
+void randFrom(std::function<int()> generator);
 
 /// The game's world as main sets it up, without a window: the 60 x 80 world, the 60 x 40 view at
 /// (0, 0), and every sprite, the music and the sound of the game loaded under their labels.
