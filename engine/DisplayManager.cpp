@@ -67,7 +67,11 @@ int DisplayManager::startUp() {
     p_window->clear(FRAME_CLEAR_COLOR);  // the first frame starts black, as every later one does
     glyph_cover.reset(static_cast<float>(window_horizontal_pixels),
                       static_cast<float>(window_vertical_pixels));
-    font.loadFromFile(FONT_FILE_DEFAULT);  // without it cells show their backgrounds only
+    if (!font.loadFromFile(FONT_FILE_DEFAULT)) {
+        LogManager::getInstance().writeLog(
+            "DisplayManager: Error! Cannot load the font '%s': cells show no characters.",
+            FONT_FILE_DEFAULT);
+    }
     return Manager::startUp();
 }
 

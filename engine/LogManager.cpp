@@ -31,6 +31,10 @@ int LogManager::startUp() {
     return log_file != nullptr ? 0 : -1;
 }
 
+bool LogManager::isOpen() const {
+    return log_file != nullptr;
+}
+
 void LogManager::shutDown() {
     Manager::shutDown();
     if (log_file != nullptr) {

@@ -20,6 +20,9 @@ public:
     /// Closes the file.
     void shutDown() override;
 
+    /// Whether the log file is open, so that lines reach it.
+    bool isOpen() const;
+
     /// When true, every line is flushed to the file as soon as it is written.
     void setFlush(bool new_do_flush = true);
 

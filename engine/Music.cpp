@@ -1,5 +1,7 @@
 #include "Music.h"
 
+#include "Platform.h"
+
 #include <utility>
 
 namespace lm {
@@ -19,6 +21,9 @@ void Music::setLabel(std::string new_label) {
 }
 
 void Music::play(bool loop) {
+    if (!platform::audioAvailable()) {
+        return;
+    }
     music.setLoop(loop);
     music.play();
 }

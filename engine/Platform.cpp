@@ -1,5 +1,10 @@
 #include "Platform.h"
 
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+
+#include <vector>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -191,6 +196,22 @@ void endTimerResolution() {
 
 void setTimeSource(TimeSource* source) {
     installed_source = source;
+}
+
+bool audioAvailable() {
+    static const bool available = [] {
+        const std::vector<sf::Int16> silence(2205, 0);
+        sf::SoundBuffer buffer;
+        if (!buffer.loadFromSamples(silence.data(), silence.size(), 1, 22050)) {
+            return false;
+        }
+        sf::Sound probe(buffer);
+        probe.play();
+        const bool playing = probe.getStatus() == sf::Sound::Playing;
+        probe.stop();
+        return playing;
+    }();
+    return available;
 }
 
 bool displayAvailable() {

@@ -28,6 +28,12 @@ void endTimerResolution();
 /// display manager asks this first.
 bool displayAvailable();
 
+/// Whether sound can be played: a short silence is given to the audio library to play. Without a
+/// working audio device the library would report every failed call of a playing music on standard
+/// error, thousands of times a second, so sounds and music are not played at all then. Asked once;
+/// the answer is kept.
+bool audioAvailable();
+
 /// The keyboard and the mouse as they are at one moment. Asked key by key and button by button,
 /// the windowing library makes one round trip to the X server per question (some 0.1 ms each); a
 /// snapshot asks twice in all, once for the keys and once for the pointer.

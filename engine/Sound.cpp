@@ -1,5 +1,7 @@
 #include "Sound.h"
 
+#include "Platform.h"
+
 #include <utility>
 
 namespace lm {
@@ -34,6 +36,9 @@ void Sound::setLabel(std::string new_label) {
 }
 
 void Sound::play(bool loop) {
+    if (!platform::audioAvailable()) {
+        return;
+    }
     sound.setLoop(loop);
     sound.play();
 }

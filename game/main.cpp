@@ -2,11 +2,17 @@
 #include "engine/Box.h"
 #include "engine/DisplayManager.h"
 #include "engine/GameManager.h"
+#include "engine/LogManager.h"
+#include "engine/Platform.h"
 #include "engine/ResourceManager.h"
 #include "engine/Vector.h"
 #include "engine/WorldManager.h"
 
+#include <SFML/System/Err.hpp>
+
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -34,6 +40,15 @@ void loadResources() {
 }  // namespace
 
 int main() {
+    // Without an audio device the audio library complains about each of the engine's sound slots
+    // as they are made: some hundreds of lines. The game's own line below says it once.
+    const bool audio = lm::platform::audioAvailable();
+    if (!audio) {
+        std::streambuf* p_errors = sf::err().rdbuf(nullptr);
+        lm::ResourceManager::getInstance();
+        sf::err().rdbuf(p_errors);
+    }
+
     lm::GameManager& game_manager = lm::GameManager::getInstance();
     game_manager.startUp();
     if (lm::DisplayManager::getInstance().getWindow() == nullptr) {
@@ -43,6 +58,29 @@ int main() {
             stderr);
         game_manager.shutDown();
         return 1;
+    }
+    lm::LogManager& log_manager = lm::LogManager::getInstance();
+    if (!log_manager.isOpen()) {
+        std::fputs(
+            "lumora: cannot write the log file lumora.log in this folder; the game runs "
+            "without a log.\n",
+            stderr);
+    }
+    // Started from a folder without the game's data, it could only show a black window.
+    if (!std::filesystem::is_directory("sprites") && !std::filesystem::exists("lm-font.ttf")) {
+        const std::string folder = std::filesystem::current_path().string();
+        const char* const message =
+            "lumora: the game's data is not in this folder (%s): it needs sprites/, sounds/ and "
+            "lm-font.ttf. Start the game with the lumora launcher, or from its data folder.";
+        log_manager.writeLog(message, folder.c_str());
+        std::fprintf(stderr, message, folder.c_str());
+        std::fputc('\n', stderr);
+        game_manager.shutDown();
+        return 1;
+    }
+    if (!audio) {
+        log_manager.writeLog("lumora: no audio device answers: the game runs without sound.");
+        std::fputs("lumora: no audio device answers: the game runs without sound.\n", stderr);
     }
     lm::WorldManager::getInstance().setView(lm::Box(lm::Vector(0, 0), 60, 40));
     loadResources();

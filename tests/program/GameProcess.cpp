@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <signal.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -76,11 +78,17 @@ GameProcess::~GameProcess() {
         waitpid(pid, nullptr, 0);
     }
     releaseKeys();
+    // A sanitizer's report would go with the folder: show it.
+    const std::string errors = standardError();
+    if (errors.find("Sanitizer") != std::string::npos ||
+        errors.find("runtime error") != std::string::npos) {
+        std::cerr << "The program's standard error:\n" << errors;
+    }
     std::error_code ignored;
     fs::remove_all(folder, ignored);
 }
 
-bool GameProcess::start() {
+void GameProcess::launch() {
     releaseKeys();
     scriptRand({0});
     pid = fork();
@@ -101,22 +109,46 @@ bool GameProcess::start() {
         setenv("LUMORA_RAND_FILE", (folder + "/rand.txt").c_str(), 1);
         // A sanitized program wants its runtime first; the scripted rand() comes before it.
         const char* asan = std::getenv("ASAN_OPTIONS");
+        for (const auto& [name, value] : environment) {
+            setenv(name.c_str(), value.c_str(), 1);
+        }
+        // Standard output and error are kept for the test to read.
+        std::freopen((folder + "/stdout.txt").c_str(), "w", stdout);
+        std::freopen((folder + "/stderr.txt").c_str(), "w", stderr);
         setenv("ASAN_OPTIONS",
                (std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0").c_str(), 1);
         execl(LUMORA_PROGRAM, LUMORA_PROGRAM, static_cast<char*>(nullptr));
         _exit(127);
     }
+}
+
+bool GameProcess::start(bool shows_a_picture) {
+    launch();
     const std::string found =
         run("timeout 20 xdotool search --sync --onlyvisible --name '^Lumora$' 2>/dev/null");
     window = std::strtoul(found.c_str(), nullptr, 10);
     // The title is on screen once the window shows anything at all.
-    return window != 0 && waitFor([](const sf::Image& image) { return litPixels(image) > 0; });
+    return window != 0 && (!shows_a_picture ||
+                           waitFor([](const sf::Image& image) { return litPixels(image) > 0; }));
 }
 
 void GameProcess::hold(const std::string& key, std::chrono::milliseconds how_long) const {
     keyDown(key);
     std::this_thread::sleep_for(how_long);
     keyUp(key);
+}
+
+const std::string& GameProcess::dataFolder() const {
+    return folder;
+}
+
+void GameProcess::setEnvironment(const std::string& name, const std::string& value) {
+    environment.emplace_back(name, value);
+}
+
+std::string GameProcess::standardError() const {
+    std::ifstream file(folder + "/stderr.txt");
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 bool GameProcess::tapUntil(const std::string& key, const Judge& judge) const {

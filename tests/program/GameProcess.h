@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace lm_test {
@@ -26,9 +27,19 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    /// Starts the program and waits for its window and its first frames. False when it did not
-    /// come up.
-    bool start();
+    /// The program's working folder, a fresh copy of its data: a test may change it before start.
+    const std::string& dataFolder() const;
+
+    /// An environment variable for the program, set after the test's own (an empty value unsets
+    /// nothing: it sets the variable to the empty string).
+    void setEnvironment(const std::string& name, const std::string& value);
+
+    /// Starts the program, and returns at once.
+    void launch();
+
+    /// Starts the program and waits for its window and, unless told otherwise, its first picture.
+    /// False when it did not come up.
+    bool start(bool shows_a_picture = true);
 
     /// Holds a key down (an xdotool key name) for a while, then lets it go.
     void hold(const std::string& key, std::chrono::milliseconds how_long) const;
@@ -42,6 +53,9 @@ public:
     /// Sets what the program's rand() returns from its next call on: these numbers in order, then
     /// the last one for ever.
     void scriptRand(const std::vector<int>& values) const;
+
+    /// What the program wrote on standard error so far.
+    std::string standardError() const;
 
     /// The log file's lines.
     std::vector<std::string> log() const;
@@ -68,8 +82,11 @@ private:
     /// The window's pixels at this instant, whole frame or not.
     sf::Image capture() const;
 
-    std::string folder;        // the program's working folder, a copy of its data
-    pid_t pid = -1;            // while it runs
+    std::string folder;
+    std::vector<std::pair<std::string, std::string>>
+        environment;  // set for the program        // the program's working folder, a copy of its
+                      // data
+    pid_t pid = -1;   // while it runs
     unsigned long window = 0;  // its X window
 };
 
