@@ -197,6 +197,8 @@ int DisplayManager::drawCells() {
                        sf::RenderStates(&font.getTexture(glyphSize())));
         frame_vertices.clear();  // keeps its room for the next frame
     }
+    // Whatever is drawn on the window next, the backgrounds of later cells must cover it.
+    glyph_cover.forget();
     return 0;
 }
 

@@ -47,6 +47,10 @@ void GlyphCover::add(const Edges& glyph) {
     }
 }
 
+void GlyphCover::forget() {
+    unknowable = true;
+}
+
 bool GlyphCover::finite(const Edges& rect) {
     return std::isfinite(rect.left) && std::isfinite(rect.top) && std::isfinite(rect.right) &&
            std::isfinite(rect.bottom);

@@ -30,6 +30,10 @@ public:
     /// A glyph's quad has been drawn.
     void add(const Edges& glyph);
 
+    /// Something else may be drawn on the window now: until the next frame, areas are covered
+    /// whole.
+    void forget();
+
     /// Calls cover(part) for the overlap of the area with every earlier glyph, or once with the
     /// whole area when that cannot be known (a position that is not a number came by).
     template <typename Cover>
@@ -45,9 +49,9 @@ private:
     float height = 0;
     int columns = 0;
     int rows = 0;
-    bool unknowable = false;                        // some glyph stood at no number
-    std::vector<Edges> glyphs;                      // this frame's glyph quads
-    std::vector<std::uint32_t> seen;                // per glyph: the last area that met it
+    bool unknowable = false;          // a glyph stood at no number, or the window was drawn on
+    std::vector<Edges> glyphs;        // this frame's glyph quads
+    std::vector<std::uint32_t> seen;  // per glyph: the last area that met it
     std::vector<std::vector<std::uint32_t>> tiles;  // glyph indices per tile
     std::vector<std::uint32_t> used_tiles;          // tiles with something in them
     std::uint32_t areas = 0;                        // areas looked up so far

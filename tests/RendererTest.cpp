@@ -13,6 +13,8 @@
 #include "game/StartScreen.h"
 #include "game/Tree.h"
 
+#include <SFML/Graphics/RectangleShape.hpp>
+
 #include <functional>
 
 namespace {
@@ -127,6 +129,18 @@ TEST_F(RendererTest, EveryColourCharacterOverlapAndFractionalPlaceLooksTheSame) 
                                      lm::CYAN);
                   display.drawString(Vector(-2.5f, 39.7f), "off the left edge and below",
                                      lm::LEFT_JUSTIFIED, lm::MAGENTA);
+              }),
+              0);
+}
+
+TEST_F(RendererTest, CellsDrawnAfterSomethingElseCoverItAsTheyWouldCellByCell) {
+    EXPECT_EQ(pixelsDifferingBetweenMethods([this] {
+                  display.drawString(Vector(2, 2), "under", lm::LEFT_JUSTIFIED, lm::GREEN);
+                  display.drawCells();
+                  sf::RectangleShape overlay(sf::Vector2f(200, 120));
+                  overlay.setFillColor(sf::Color::White);
+                  display.getWindow()->draw(overlay);
+                  display.drawString(Vector(3, 3), "over the overlay", lm::LEFT_JUSTIFIED, lm::RED);
               }),
               0);
 }
