@@ -14,24 +14,8 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 
-# The project's packages, then the fuzzer's own: clang and its runtime libraries (libFuzzer).
-"$root/scripts/setup.sh"
-missing=()
-for package in clang libclang-rt-14-dev; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        as_root=(sudo)
-    fi
-    echo "fuzz: installing ${missing[*]}"
-    "${as_root[@]}" apt-get update -q
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# The project's packages and the fuzzer's own: clang and its runtime libraries (libFuzzer).
+"$root/scripts/setup.sh" clang libclang-rt-14-dev
 
 build="$root/build/fuzz"
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -4,13 +4,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/setup.sh"
-if ! command -v convert >/dev/null || ! convert -version 2>/dev/null | grep -q ImageMagick; then
-    as_root=()
-    [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends imagemagick
-fi
+"$root/scripts/setup.sh" imagemagick  # for the GIF
 "$root/scripts/build.sh" default
 
 pictures="$root/docs"
@@ -18,14 +12,12 @@ frames="$pictures/frames"
 rm -rf "$frames"
 mkdir -p "$frames"
 
-run() {
-    LUMORA_PICTURES="$pictures" "$root/build/default/tests/lumora_play_tests" \
-        --gtest_filter='Pictures.*' --gtest_also_run_disabled_tests
-}
+export LUMORA_PICTURES="$pictures"
+play_tests=("$root/build/default/tests/lumora_play_tests" --gtest_filter='Pictures.*')
 if [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" bash -c "$(declare -f run); pictures='$pictures' root='$root' run"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "${play_tests[@]}"
 else
-    run
+    "${play_tests[@]}"
 fi
 
 # Five frames a second, each kept as the difference to the one before.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Lumora need, when any is missing.
+# Installs the Debian packages that building, playing and testing Lumora need, when any is missing,
+# and any further packages named as arguments (the fuzzer's compiler, the pictures' GIF maker).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     libx11-dev libxtst-dev      # asks the X server for a display; real input events for tests
     xvfb xauth xdotool          # a virtual display and real key and mouse input for the tests
     dpkg-dev file x11-apps      # the Debian package (its dependencies) and its check (xwd)
+    "$@"
 )
 
 missing=()
