@@ -102,17 +102,20 @@ int ViewObject::eventHandler(const Event* p_event) {
 }
 
 int ViewObject::draw() {
-    std::string text = view_string + " " + std::to_string(value);
-    if (border) {
-        text = " " + text + " ";
-    }
+    const std::string text = view_string + " " + std::to_string(value);
     DisplayManager& display_manager = DisplayManager::getInstance();
     const Vector start = display_manager.viewToWorld(getPosition());
-    display_manager.drawString(start, text, LEFT_JUSTIFIED, color);
-    if (border) {
-        display_manager.drawCh(start, '|', color);
-        display_manager.drawCh(start + Vector(static_cast<float>(text.size()), 0), '|', color);
+    if (!border) {
+        display_manager.drawString(start, text, LEFT_JUSTIFIED, color);
+        return 0;
     }
+    // " text " between two bars, the bars standing on the blanks. A cell's background reaches
+    // into the cell to its right, so the opening bar goes first: drawn after the text, it would
+    // cover the left of the label's first letter.
+    const Vector after_bar = start + Vector(1, 0);
+    display_manager.drawCh(start, '|', color);
+    display_manager.drawString(after_bar, text + " ", LEFT_JUSTIFIED, color);
+    display_manager.drawCh(after_bar + Vector(static_cast<float>(text.size() + 1), 0), '|', color);
     return 0;
 }
 
