@@ -163,8 +163,8 @@ TEST_F(DisplayManagerTest, TheFollowingCellsLeaveEveryGlyphLegible) {
     }
     const double lost_share = lost / whole;
     RecordProperty("ink_lost_per_mille", static_cast<int>(lost_share * 1000 + 0.5));
-    std::cout << "Ink of the glyphs 33 to 126 lost to the following cells: "
-              << lost_share * 100 << "%\n";
+    std::cout << "Ink of the glyphs 33 to 126 lost to the following cells: " << lost_share * 100
+              << "%\n";
     EXPECT_LE(lost_share, 0.02);
 }
 
