@@ -173,6 +173,11 @@ void InputManager::getInput() {
         }
     }
 
+    // Keys and buttons held down are the whole desktop's: while another window has the focus,
+    // what is typed there is not for the game.
+    if (!p_window->hasFocus()) {
+        return;
+    }
     const platform::InputSnapshot input_now;
     for (const KeyMapping& mapping : KEYS_IN_TEST_ORDER) {
         if (input_now.isKeyPressed(mapping.sfml_key)) {

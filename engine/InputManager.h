@@ -7,9 +7,10 @@ namespace lm {
 /// Turns the keyboard and the mouse into events once per pass of the game loop, read through the
 /// display manager's window.
 ///
-/// Keys are level-triggered: every mapped key held down gives a KEY_PRESSED event on every pass.
-/// From the window's queue only key releases (key unknown), mouse moves and mouse button presses
-/// become events; a request to close the window ends the game.
+/// Keys are level-triggered: every mapped key held down gives a KEY_PRESSED event on every pass,
+/// while the window has the keyboard focus. From the window's queue only key releases (key
+/// unknown), mouse moves and mouse button presses become events; a request to close the window
+/// ends the game.
 class InputManager : public Manager {
 public:
     static InputManager& getInstance();
@@ -23,7 +24,8 @@ public:
 
     /// Reads the input once and broadcasts an event for each finding, in this order: the queued
     /// releases, moves and presses; the keys held down; the mouse buttons held down, with the
-    /// mouse's position on the desktop in pixels. Does nothing without a window.
+    /// mouse's position on the desktop in pixels. Keys and buttons held down are read only while
+    /// the window has the focus. Does nothing without a window.
     void getInput();
 
 private:

@@ -65,6 +65,29 @@ bool focus(unsigned long window) {
     return false;
 }
 
+OtherWindow::OtherWindow() : window(0) {
+    if (display() == nullptr) {
+        return;
+    }
+    window = XCreateSimpleWindow(display(), DefaultRootWindow(display()), 0, 0, 64, 64, 0, 0, 0);
+    XMapRaised(display(), window);
+    focus(window);
+}
+
+OtherWindow::~OtherWindow() {
+    if (window != 0) {
+        XDestroyWindow(display(), window);
+        XSync(display(), False);
+    }
+}
+
+bool OtherWindow::hasFocus() const {
+    Window focused = 0;
+    int revert_to = 0;
+    XGetInputFocus(display(), &focused, &revert_to);
+    return window != 0 && focused == window;
+}
+
 bool requestClose(unsigned long window) {
     if (display() == nullptr) {
         return false;

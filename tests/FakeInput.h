@@ -20,6 +20,22 @@ bool moveTo(int x, int y);
 /// a click on it would under a window manager. False when it did not appear.
 bool focus(unsigned long window);
 
+/// A window of the test's own that takes the keyboard focus for its life, as a terminal or another
+/// program's window does when the player turns to it.
+class OtherWindow {
+public:
+    OtherWindow();
+    ~OtherWindow();
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+
+    /// Whether it was made and has the focus.
+    bool hasFocus() const;
+
+private:
+    unsigned long window;
+};
+
 /// Asks the window to close, as a window manager does when its close button is clicked: the
 /// client message WM_PROTOCOLS / WM_DELETE_WINDOW.
 bool requestClose(unsigned long window);

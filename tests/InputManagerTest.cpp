@@ -220,9 +220,33 @@ TEST_F(InputManagerTest, MouseMovesAndButtonsWithTheDesktopPosition) {
     EXPECT_EQ(pass(), Entries{});
 }
 
+TEST_F(InputManagerTest, NothingHeldIsReadWhileAnotherWindowHasTheFocus) {
+    {
+        const lm_test::fake_input::OtherWindow terminal;
+        ASSERT_TRUE(terminal.hasFocus());
+        ASSERT_TRUE(lm_test::fake_input::moveTo(10, 10));  // over the other window
+        settle();
+        press({"q", "Up"});
+        ASSERT_TRUE(lm_test::fake_input::button(1, true));
+        EXPECT_EQ(passUntil(1), Entries{}) << "typed into the other window";
+        release({"q", "Up"});
+        lm_test::fake_input::button(1, false);
+        EXPECT_EQ(passUntil(1), Entries{});
+    }
+    ASSERT_TRUE(lm_test::fake_input::focus(
+        lm::DisplayManager::getInstance().getWindow()->getSystemHandle()));
+    settle();
+    press({"Up"});
+    EXPECT_EQ(passUntil(1), Entries{"pressed 6"}) << "back in the game's window";
+    release({"Up"});
+}
+
 TEST_F(InputManagerTest, ClosingTheWindowEndsTheGame) {
     lm::GameManager& game = lm::GameManager::getInstance();
     ASSERT_FALSE(game.getGameOver());
+    // Even while another window has the focus: the request is the game window's own.
+    const lm_test::fake_input::OtherWindow terminal;
+    ASSERT_TRUE(terminal.hasFocus());
     ASSERT_TRUE(lm_test::fake_input::requestClose(
         lm::DisplayManager::getInstance().getWindow()->getSystemHandle()));
     for (int i = 0; i < 100 && !game.getGameOver(); ++i) {
