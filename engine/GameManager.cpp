@@ -11,7 +11,18 @@
 #include "ResourceManager.h"
 #include "WorldManager.h"
 
+#include <algorithm>
+
 namespace lm {
+
+namespace {
+
+/// The most time the loop makes up for. An overrun of a few milliseconds is taken off the next
+/// sleeps; after a long stall (the machine suspended, the process stopped) the game would
+/// otherwise run flat out until the whole stall is made up.
+constexpr int MAX_CARRIED_FRAMES = 3;
+
+}  // namespace
 
 GameManager::GameManager() : game_over(false), frame_time(FRAME_TIME_DEFAULT) {
     setType("GameManager");
@@ -31,6 +42,7 @@ int GameManager::startUp() {
     InputManager::getInstance().startUp();  // needs the display started
     ResourceManager::getInstance().startUp();
     platform::beginTimerResolution();
+    platform::catchStopSignals();
     WorldManager::getInstance().setBoundary(Box(Vector(0, 0),
                                                 static_cast<float>(display_manager.getHorizontal()),
                                                 static_cast<float>(display_manager.getVertical())));
@@ -45,6 +57,7 @@ void GameManager::shutDown() {
     LogManager::getInstance().shutDown();
     game_over = true;
     platform::endTimerResolution();
+    platform::endStopSignals();
     Manager::shutDown();
 }
 
@@ -75,9 +88,13 @@ void GameManager::run() {
         const int actual_sleep_time = clock.elapsed();
         // Time lost (work over the frame time, or a sleep that lasted too long) is made up in the
         // next passes; time gained is never carried.
-        adjust_time = actual_sleep_time - sleep_time;
-        if (adjust_time < 0) {
-            adjust_time = 0;
+        adjust_time =
+            std::clamp(actual_sleep_time - sleep_time, 0, MAX_CARRIED_FRAMES * frame_time_us);
+
+        if (const char* p_signal = platform::stopSignal(); p_signal != nullptr && !game_over) {
+            LogManager::getInstance().writeLog("GameManager: %s received, ending the game",
+                                               p_signal);
+            game_over = true;
         }
     }
     LogManager::getInstance().writeLog("GameManager: run ended");

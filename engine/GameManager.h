@@ -11,8 +11,9 @@ public:
     static GameManager& getInstance();
 
     /// Starts the log, world, display, input and resource managers, in that order, and sets the
-    /// world boundary to the display's size in cells. Always 0: the managers' results are not
-    /// looked at, and one that fails stays stopped.
+    /// world boundary to the display's size in cells. From here SIGINT, SIGTERM and SIGHUP end the
+    /// game as game over does. Always 0: the managers' results are not looked at, and one that
+    /// fails stays stopped.
     int startUp() override;
 
     /// Stops the resource, input, display, world (deleting the objects left) and log managers, in
@@ -20,8 +21,9 @@ public:
     void shutDown() override;
 
     /// The game loop. Each pass: a step event, input, world update, drawing, showing the frame;
-    /// then a sleep for the rest of the frame time, carrying any overrun into later passes. Ends
-    /// after the pass in which game over was set, and logs "GameManager: run ended".
+    /// then a sleep for the rest of the frame time, carrying any overrun (up to three frames)
+    /// into later passes. Ends after the pass in which game over was set or a stop signal came,
+    /// and logs "GameManager: run ended".
     void run();
 
     void setGameOver(bool new_game_over = true);

@@ -3,6 +3,7 @@
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/System/Err.hpp>
 
+#include <csignal>
 #include <sstream>
 #include <vector>
 
@@ -25,6 +26,26 @@ namespace lm::platform {
 namespace {
 
 TimeSource* installed_source = nullptr;
+
+/// The stop signals, and the one that came first (0 for none).
+constexpr int STOP_SIGNALS[] = {
+    SIGINT,
+    SIGTERM,
+#ifdef SIGHUP
+    SIGHUP,
+#endif
+};
+volatile std::sig_atomic_t stop_signal = 0;
+
+extern "C" void onStopSignal(int signal_number) {
+    if (stop_signal != 0) {
+        // Asked twice: whatever the game is doing, it ends now.
+        std::signal(signal_number, SIG_DFL);
+        std::raise(signal_number);
+        return;
+    }
+    stop_signal = signal_number;
+}
 
 #ifdef _WIN32
 
@@ -193,6 +214,32 @@ void endTimerResolution() {
 #ifdef _WIN32
     timeEndPeriod(1);
 #endif
+}
+
+void catchStopSignals() {
+    stop_signal = 0;
+    for (const int signal_number : STOP_SIGNALS) {
+        std::signal(signal_number, onStopSignal);
+    }
+}
+
+void endStopSignals() {
+    for (const int signal_number : STOP_SIGNALS) {
+        std::signal(signal_number, SIG_DFL);
+    }
+}
+
+const char* stopSignal() {
+    switch (stop_signal) {
+        case 0:
+            return nullptr;
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        default:
+            return "SIGHUP";
+    }
 }
 
 void setTimeSource(TimeSource* source) {

@@ -23,6 +23,16 @@ void sleepMilliseconds(int milliseconds);
 void beginTimerResolution();
 void endTimerResolution();
 
+/// From now on SIGINT, SIGTERM and SIGHUP (Ctrl-C in a terminal, a polite kill, a closed
+/// terminal) only ask the game to stop, through stopSignal(): the game loop ends after the pass in
+/// progress, so that the managers shut down in order and the log is complete. A second such signal
+/// ends the program at once. Until endStopSignals.
+void catchStopSignals();
+void endStopSignals();
+
+/// The name of the stop signal that came since catchStopSignals ("SIGTERM"), or null.
+const char* stopSignal();
+
 /// Whether a window can be opened at all: on X11 systems, whether the X display named by DISPLAY
 /// answers. The windowing library aborts the program when it cannot reach the display, so the
 /// display manager asks this first.

@@ -11,7 +11,10 @@
 #include "engine/ResourceManager.h"
 #include "engine/WorldManager.h"
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -97,6 +100,55 @@ TEST_F(GameLoopTest, OverrunSkipsTheSleepAndIsCarriedUntilUsedUp) {
     lm::GameManager::getInstance().run();
     // 33 - 40 = -7: no sleep, 7 owed. 33 - 10 - 7 = 16. 33 - 30 = 3. 33 - 10 = 23.
     EXPECT_EQ(time.sleeps, (std::vector<int>{16, 3, 23}));
+}
+
+TEST_F(GameLoopTest, ALongStallIsMadeUpForAtMostThreeFrames) {
+    // The process stops for a minute in its first sleep: the loop catches up 99 ms, in passes
+    // without sleep, and then keeps its pace again.
+    time.oversleeps = {60000};
+    new Worker(time, {10, 10, 10, 10, 10, 10, 10, 10});
+    lm::GameManager::getInstance().run();
+    // Owed 99, then 76, 53, 30 and 7 after passes of 10 ms without sleep; 33 - 10 - 7 = 16.
+    EXPECT_EQ(time.sleeps, (std::vector<int>{23, 16, 23, 23}));
+}
+
+TEST_F(GameLoopTest, AStopSignalEndsTheLoopAfterThePassInProgress) {
+    lm::platform::catchStopSignals();
+    lm_test::Journal journal;
+    auto* p_worker = new lm_test::Recorder("worker", journal);
+    p_worker->reaction = [](const lm::Event* p_event) {
+        if (p_event->getType() == lm::STEP_EVENT) {
+            std::raise(SIGTERM);
+        }
+    };
+    lm::GameManager::getInstance().run();
+    lm::platform::endStopSignals();
+    EXPECT_EQ(journal.size(), 1u) << "one pass, one step event";
+    EXPECT_EQ(time.sleeps, std::vector<int>{33}) << "the pass ends with its sleep";
+    const std::vector<std::string> log = logLines();
+    EXPECT_EQ(std::vector<std::string>(log.end() - 2, log.end()),
+              (std::vector<std::string>{"GameManager: SIGTERM received, ending the game",
+                                        "GameManager: run ended"}));
+}
+
+TEST(StopSignalTest, EachOfThemAsksToStopAndASecondOneEndsTheProgram) {
+    const std::pair<int, const char*> signals[] = {
+        {SIGINT, "SIGINT"}, {SIGTERM, "SIGTERM"}, {SIGHUP, "SIGHUP"}};
+    for (const auto& [signal_number, name] : signals) {
+        lm::platform::catchStopSignals();
+        EXPECT_EQ(lm::platform::stopSignal(), nullptr);
+        std::raise(signal_number);
+        EXPECT_STREQ(lm::platform::stopSignal(), name);
+        lm::platform::endStopSignals();
+    }
+    EXPECT_EXIT(
+        {
+            lm::platform::catchStopSignals();
+            std::raise(SIGINT);
+            std::raise(SIGINT);
+            std::exit(0);
+        },
+        ::testing::KilledBySignal(SIGINT), "");
 }
 
 TEST_F(GameLoopTest, FractionsOfAMillisecondAreNotLostFromPassToPass) {
