@@ -4,6 +4,7 @@
 #include "Platform.h"
 #include "WorldManager.h"
 
+#include <algorithm>
 #include <locale>
 
 namespace lm {
@@ -192,6 +193,7 @@ int DisplayManager::drawCells() {
     if (p_window == nullptr) {
         return -1;
     }
+    fitPicture();
     if (!frame_vertices.empty()) {
         p_window->draw(frame_vertices.data(), frame_vertices.size(), sf::Triangles,
                        sf::RenderStates(&font.getTexture(glyphSize())));
@@ -211,6 +213,25 @@ int DisplayManager::swapBuffers() {
     glyph_cover.reset(static_cast<float>(window_horizontal_pixels),
                       static_cast<float>(window_vertical_pixels));
     return 0;
+}
+
+void DisplayManager::fitPicture() {
+    const sf::Vector2u size = p_window->getSize();
+    if (size == fitted_size || size.x == 0 || size.y == 0) {
+        return;
+    }
+    fitted_size = size;
+    // The whole picture, as large as the window allows without changing its shape, in the
+    // middle; the rest of the window stays black. At the picture's own size nothing changes.
+    const float picture_width = static_cast<float>(window_horizontal_pixels);
+    const float picture_height = static_cast<float>(window_vertical_pixels);
+    const float scale = std::min(static_cast<float>(size.x) / picture_width,
+                                 static_cast<float>(size.y) / picture_height);
+    const float width = picture_width * scale / static_cast<float>(size.x);
+    const float height = picture_height * scale / static_cast<float>(size.y);
+    sf::View view(sf::FloatRect(0, 0, picture_width, picture_height));
+    view.setViewport(sf::FloatRect((1 - width) / 2, (1 - height) / 2, width, height));
+    p_window->setView(view);
 }
 
 void DisplayManager::setCellByCell(bool new_cell_by_cell) {

@@ -26,7 +26,9 @@ namespace lm {
 /// setCellByCell.
 ///
 /// Positions handed in are world positions in cells. A cell at view position (x, y) lands at pixel
-/// (x * charHeight(), y * charWidth()): columns are 9 pixels apart and rows 17.
+/// (x * charHeight(), y * charWidth()) of the 1024 x 768 picture: columns are 9 pixels apart and
+/// rows 17. A window resized by the player shows the whole picture as large as fits, centred,
+/// with black bars where the shapes differ.
 class DisplayManager : public Manager {
 public:
     static DisplayManager& getInstance();
@@ -88,6 +90,8 @@ private:
 
     /// The character size of every glyph.
     unsigned int glyphSize() const;
+    /// Scales the picture to the window's size, when that has changed, keeping its shape.
+    void fitPicture();
     /// Adds the two triangles of an axis-aligned quad to the frame.
     void addQuad(sf::Vector2f top_left, sf::Vector2f bottom_right, sf::Color color,
                  sf::Vector2f texture_top_left, sf::Vector2f texture_bottom_right);
@@ -102,7 +106,8 @@ private:
     int window_horizontal_chars;   // width of the cell grid
     int window_vertical_chars;     // height of the cell grid
 
-    sf::Color glyph_color;  // of the last glyph drawn: an undefined colour keeps it
+    sf::Vector2u fitted_size;  // of the window, when the picture was last fitted to it
+    sf::Color glyph_color;     // of the last glyph drawn: an undefined colour keeps it
     bool cell_by_cell;      // draw each cell at once instead of with the frame
     std::vector<sf::Vertex> frame_vertices;   // the frame's triangles so far; reused every frame
     GlyphCover glyph_cover;                   // where the frame's glyphs so far lie

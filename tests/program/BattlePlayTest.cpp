@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <ostream>
 #include <thread>
 
@@ -157,6 +159,25 @@ TEST_F(BattlePlayTest, QEndsTheGameInTheMiddleOfABattle) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Enemy was defeated"), 1);
     EXPECT_EQ(lines.front(), "A Wizard appears!");
 }
+
+class SignalInBattleTest : public BattlePlayTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SignalInBattleTest, EndsTheGameAsQDoes) {
+    encounter(7, 0);
+    game.sendSignal(GetParam());
+    EXPECT_EQ(game.waitForExit(std::chrono::seconds(5)), 0);
+    const std::string name = std::string("SIG") + sigabbrev_np(GetParam());
+    EXPECT_EQ(gameLines(),
+              (std::vector<std::string>{
+                  "A Wizard appears!", "GameManager: " + name + " received, ending the game",
+                  "GameManager: run ended", "SRM::shutDown(): Successfully stopped.",
+                  "Enemy was defeated"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSignal, SignalInBattleTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& signal_number) {
+                             return std::string(sigabbrev_np(signal_number.param));
+                         });
 
 }  // namespace
 }  // namespace lm_test

@@ -107,6 +107,7 @@ void GameProcess::launch() {
         unsetenv("ALSOFT_DRIVERS");
         setenv("LD_PRELOAD", LUMORA_SCRIPTED_RAND, 1);
         setenv("LUMORA_RAND_FILE", (folder + "/rand.txt").c_str(), 1);
+        setenv("LUMORA_RAND_CALLS", (folder + "/rand-calls.txt").c_str(), 1);
         // A sanitized program wants its runtime first; the scripted rand() comes before it.
         const char* asan = std::getenv("ASAN_OPTIONS");
         for (const auto& [name, value] : environment) {
@@ -144,6 +145,32 @@ const std::string& GameProcess::dataFolder() const {
 
 void GameProcess::setEnvironment(const std::string& name, const std::string& value) {
     environment.emplace_back(name, value);
+}
+
+std::vector<long long> GameProcess::randCalls() const {
+    std::vector<long long> calls;
+    std::ifstream file(folder + "/rand-calls.txt");
+    for (long long call = 0; file >> call;) {
+        calls.push_back(call);
+    }
+    return calls;
+}
+
+void GameProcess::sendSignal(int signal_number) const {
+    if (pid > 0) {
+        kill(pid, signal_number);
+    }
+}
+
+void GameProcess::focus() const {
+    fake_input::focus(window);
+}
+
+void GameProcess::resize(unsigned int width, unsigned int height) const {
+    // Away from the screen's edges no part of the window is off screen, where it cannot be read.
+    xdotool("windowmove --sync " + std::to_string(window) + " 0 0");
+    xdotool("windowsize --sync " + std::to_string(window) + " " + std::to_string(width) + " " +
+            std::to_string(height));
 }
 
 std::string GameProcess::standardError() const {

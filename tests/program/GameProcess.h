@@ -54,6 +54,20 @@ public:
     /// the last one for ever.
     void scriptRand(const std::vector<int>& values) const;
 
+    /// The times of the program's calls of rand() so far, in microseconds of the monotonic clock
+    /// (the clock of std::chrono::steady_clock). The walking hero rolls once a pass.
+    std::vector<long long> randCalls() const;
+
+    /// Sends the program a signal.
+    void sendSignal(int signal_number) const;
+
+    /// Gives the program's window the keyboard focus.
+    void focus() const;
+
+    /// Moves the window to the screen's corner and gives it this size, as a player dragging its
+    /// edges would.
+    void resize(unsigned int width, unsigned int height) const;
+
     /// What the program wrote on standard error so far.
     std::string standardError() const;
 
