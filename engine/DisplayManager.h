@@ -108,7 +108,7 @@ private:
 
     sf::Vector2u fitted_size;  // of the window, when the picture was last fitted to it
     sf::Color glyph_color;     // of the last glyph drawn: an undefined colour keeps it
-    bool cell_by_cell;      // draw each cell at once instead of with the frame
+    bool cell_by_cell;         // draw each cell at once instead of with the frame
     std::vector<sf::Vertex> frame_vertices;   // the frame's triangles so far; reused every frame
     GlyphCover glyph_cover;                   // where the frame's glyphs so far lie
     std::array<sf::Uint32, 256> code_points;  // the font's character for each byte

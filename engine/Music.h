@@ -2,18 +2,23 @@
 
 #include <SFML/Audio/Music.hpp>
 
+#include <memory>
 #include <string>
 
 namespace lm {
 
-/// A music track under a label, streamed from its file while it plays.
+/// A music track under a label, streamed from its file while it plays. Its voice, one of the few
+/// the audio library has, exists only while the track is loaded and there is an audio device;
+/// without one the track plays nothing.
 class Music {
 public:
     Music();
-    Music(const Music&) = delete;
-    Music& operator=(const Music&) = delete;
+    Music(Music&& other) noexcept;
+    Music& operator=(Music&& other) noexcept;
+    ~Music();
 
-    /// Opens the file for streaming; -1 when it cannot be opened.
+    /// Opens the file for streaming, and takes a voice for it when there is an audio device; -1
+    /// when it cannot be opened.
     int loadMusic(std::string filename);
 
     std::string getLabel() const;
@@ -26,8 +31,8 @@ public:
     sf::SoundSource::Status getStatus() const;
 
 private:
-    sf::Music music;    // the stream
-    std::string label;  // empty until loaded
+    std::unique_ptr<sf::Music> music;  // the stream with its voice; or null
+    std::string label;                 // empty until loaded
 };
 
 }  // namespace lm

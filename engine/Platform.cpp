@@ -1,11 +1,6 @@
 #include "Platform.h"
 
-#include <SFML/Audio/SoundBuffer.hpp>
-#include <SFML/System/Err.hpp>
-
 #include <csignal>
-#include <sstream>
-#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -244,24 +239,6 @@ const char* stopSignal() {
 
 void setTimeSource(TimeSource* source) {
     installed_source = source;
-}
-
-bool audioAvailable() {
-    // The audio library reports every failure on its error stream, from "Failed to open the audio
-    // device" to each call that cannot work without one: a probe that makes it say anything has
-    // found no working device. The probe holds no voice, of which there are only a few hundred.
-    static const bool available = [] {
-        std::ostringstream complaints;
-        std::streambuf* p_errors = sf::err().rdbuf(complaints.rdbuf());
-        {
-            const std::vector<sf::Int16> silence(2205, 0);
-            sf::SoundBuffer buffer;
-            buffer.loadFromSamples(silence.data(), silence.size(), 1, 22050);
-        }
-        sf::err().rdbuf(p_errors);
-        return complaints.str().empty();
-    }();
-    return available;
 }
 
 bool displayAvailable() {

@@ -38,12 +38,6 @@ const char* stopSignal();
 /// display manager asks this first.
 bool displayAvailable();
 
-/// Whether sound can be played: the audio library is given a short silence and must take it
-/// without a complaint. Without a working audio device the library would report every failed call
-/// of a playing music on standard error, thousands of times a second, so sounds and music are not
-/// played at all then. Asked once; the answer is kept.
-bool audioAvailable();
-
 /// The keyboard and the mouse as they are at one moment. Asked key by key and button by button,
 /// the windowing library makes one round trip to the X server per question (some 0.1 ms each); a
 /// snapshot asks twice in all, once for the keys and once for the pointer.

@@ -1,16 +1,40 @@
 #include "ResourceManager.h"
 
+#include "AudioDevice.h"
 #include "LogManager.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace lm {
 
-ResourceManager::ResourceManager() : sound_count(0), music_order{}, music_count(0) {
-    setType("ResourceManager");
-    for (std::size_t i = 0; i < music.size(); ++i) {
-        music_order[i] = &music[i];
+namespace {
+
+/// Loads a file into the next entry of a table, with its entry's own load operation; the message
+/// for a full table is the table's.
+template <typename Entry, int CAPACITY>
+int loadInto(ResourceTable<Entry, CAPACITY>& table, int (Entry::*load)(std::string),
+             std::string filename, std::string label, const char* full_message) {
+    const LogManager& log_manager = LogManager::getInstance();
+    if (table.isFull()) {
+        log_manager.writeLog(full_message);
+        return -1;
     }
+    if (audio_device::available() && !audio_device::hasFreeVoice()) {
+        log_manager.writeLog("ResourceManager: no audio voice left for '%s'", filename.c_str());
+        return -1;
+    }
+    if ((table.next().*load)(std::move(filename)) == -1) {
+        log_manager.writeLog("ResourceManager: unable to load from file");
+        return -1;
+    }
+    table.add(std::move(label));
+    return 0;
+}
+
+}  // namespace
+
+ResourceManager::ResourceManager() {
+    setType("ResourceManager");
 }
 
 ResourceManager& ResourceManager::getInstance() {
@@ -18,89 +42,40 @@ ResourceManager& ResourceManager::getInstance() {
     return instance;
 }
 
+void ResourceManager::shutDown() {
+    // Nothing of the audio library may be left for the program's exit, when the library's own
+    // device may be gone before the tables.
+    sound.clear();
+    music.clear();
+    SpriteResourceManager::shutDown();
+}
+
 int ResourceManager::loadSound(std::string filename, std::string label) {
-    const LogManager& log_manager = LogManager::getInstance();
-    if (sound_count == MAX_SOUNDS) {
-        log_manager.writeLog("ResourceManager: Sound array full");
-        return -1;
-    }
-    Sound& entry = sound[static_cast<std::size_t>(sound_count)];
-    if (entry.loadSound(filename) == -1) {
-        log_manager.writeLog("ResourceManager: unable to load from file");
-        return -1;
-    }
-    entry.setLabel(label);
-    ++sound_count;
-    return 0;
+    return loadInto(sound, &Sound::loadSound, std::move(filename), std::move(label),
+                    "ResourceManager: Sound array full");
 }
 
 int ResourceManager::unloadSound(std::string label) {
-    Sound* p_found = getSound(label);
-    if (p_found == nullptr) {
-        return 0;
-    }
-    const auto last = static_cast<std::size_t>(sound_count - 1);
-    for (auto i = static_cast<std::size_t>(p_found - sound.data()); i < last; ++i) {
-        sound[i].assignFrom(sound[i + 1]);
-    }
-    --sound_count;
+    sound.remove(label);
     return 0;
 }
 
 Sound* ResourceManager::getSound(std::string label) {
-    for (int i = 0; i < sound_count; ++i) {
-        if (sound[static_cast<std::size_t>(i)].getLabel() == label) {
-            return &sound[static_cast<std::size_t>(i)];
-        }
-    }
-    return nullptr;
+    return sound.find(label);
 }
 
 int ResourceManager::loadMusic(std::string filename, std::string label) {
-    const LogManager& log_manager = LogManager::getInstance();
-    if (music_count == MAX_MUSICS) {
-        log_manager.writeLog("ResourceManager: music array full");
-        return -1;
-    }
-    Music& entry = *music_order[static_cast<std::size_t>(music_count)];
-    if (entry.loadMusic(filename) == -1) {
-        log_manager.writeLog("ResourceManager: unable to load from file");
-        return -1;
-    }
-    entry.setLabel(label);
-    ++music_count;
-    return 0;
+    return loadInto(music, &Music::loadMusic, std::move(filename), std::move(label),
+                    "ResourceManager: music array full");
 }
 
 int ResourceManager::unloadMusic(std::string label) {
-    const int position = findMusic(label);
-    if (position == -1) {
-        return 0;
-    }
-    // The freed entry goes behind the tracks in use, where the next load finds it.
-    const auto first = music_order.begin() + position;
-    const auto end = music_order.begin() + music_count;
-    (*first)->setLabel("");
-    std::rotate(first, first + 1, end);
-    --music_count;
+    music.remove(label);
     return 0;
 }
 
 Music* ResourceManager::getMusic(std::string label) {
-    const int position = findMusic(label);
-    if (position == -1) {
-        return nullptr;
-    }
-    return music_order[static_cast<std::size_t>(position)];
-}
-
-int ResourceManager::findMusic(const std::string& label) const {
-    for (int position = 0; position < music_count; ++position) {
-        if (music_order[static_cast<std::size_t>(position)]->getLabel() == label) {
-            return position;
-        }
-    }
-    return -1;
+    return music.find(label);
 }
 
 }  // namespace lm

@@ -1,6 +1,8 @@
 #include "Sound.h"
 
-#include "Platform.h"
+#include "AudioDevice.h"
+
+#include <SFML/Audio/InputSoundFile.hpp>
 
 #include <utility>
 
@@ -9,22 +11,28 @@ namespace lm {
 Sound::Sound() = default;
 
 Sound::~Sound() {
-    sound.resetBuffer();
+    if (sound) {
+        sound->resetBuffer();
+    }
 }
+
+// Voice and samples live apart from the entry, so moving an entry leaves the voice bound.
+Sound::Sound(Sound&& other) noexcept = default;
+Sound& Sound::operator=(Sound&& other) noexcept = default;
 
 int Sound::loadSound(std::string filename) {
-    if (!sound_buffer.loadFromFile(filename)) {
+    if (!audio_device::available()) {
+        // Nothing can be played, but a file that cannot be read is still reported.
+        sf::InputSoundFile file;
+        return file.openFromFile(filename) ? 0 : -1;
+    }
+    auto new_buffer = std::make_unique<sf::SoundBuffer>();
+    if (!new_buffer->loadFromFile(filename)) {
         return -1;
     }
-    sound.setBuffer(sound_buffer);
+    sound = std::make_unique<sf::Sound>(*new_buffer);
+    sound_buffer = std::move(new_buffer);
     return 0;
-}
-
-void Sound::assignFrom(const Sound& other) {
-    sound.resetBuffer();
-    sound_buffer = other.sound_buffer;
-    sound.setBuffer(sound_buffer);
-    label = other.label;
 }
 
 std::string Sound::getLabel() const {
@@ -36,23 +44,24 @@ void Sound::setLabel(std::string new_label) {
 }
 
 void Sound::play(bool loop) {
-    if (!platform::audioAvailable()) {
-        return;
+    if (sound) {
+        sound->setLoop(loop);
+        sound->play();
     }
-    sound.setLoop(loop);
-    sound.play();
 }
 
 void Sound::stop() {
-    sound.stop();
+    if (sound) {
+        sound->stop();
+    }
 }
 
 sf::SoundSource::Status Sound::getStatus() const {
-    return sound.getStatus();
+    return sound ? sound->getStatus() : sf::SoundSource::Stopped;
 }
 
 sf::Sound Sound::getSound() const {
-    return sound;
+    return sound ? *sound : sf::Sound();
 }
 
 }  // namespace lm

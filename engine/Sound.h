@@ -3,24 +3,26 @@
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 
+#include <memory>
 #include <string>
 
 namespace lm {
 
 /// A sound effect under a label: its samples, decoded whole into memory, and the voice that plays
-/// them.
+/// them. The voice, one of the few the audio library has, exists only while the sound is loaded
+/// and there is an audio device; without one the sound plays nothing.
 class Sound {
 public:
     Sound();
     ~Sound();
+    Sound(Sound&& other) noexcept;
+    Sound& operator=(Sound&& other) noexcept;
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
-    /// Reads and decodes the file; -1, leaving the sound as it was, when it cannot be read.
+    /// Reads and decodes the file, and takes a voice for it when there is an audio device; -1,
+    /// leaving the sound as it was, when the file cannot be read.
     int loadSound(std::string filename);
-
-    /// Takes a copy of the other sound's samples and label; the voice is this sound's own.
-    void assignFrom(const Sound& other);
 
     std::string getLabel() const;
     void setLabel(std::string new_label);
@@ -31,13 +33,14 @@ public:
 
     sf::SoundSource::Status getStatus() const;
 
-    /// A copy of the voice, bound to this sound's samples.
+    /// A copy of the voice, bound to this sound's samples (a voice bound to nothing when the
+    /// sound has none).
     sf::Sound getSound() const;
 
 private:
-    sf::Sound sound;               // the voice, bound to sound_buffer once loaded
-    sf::SoundBuffer sound_buffer;  // the decoded samples
-    std::string label;             // empty until loaded
+    std::unique_ptr<sf::Sound> sound;               // the voice, bound to sound_buffer; or null
+    std::unique_ptr<sf::SoundBuffer> sound_buffer;  // the decoded samples; null until loaded
+    std::string label;                              // empty until loaded
 };
 
 }  // namespace lm

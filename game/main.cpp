@@ -1,14 +1,12 @@
 #include "StartScreen.h"
+#include "engine/AudioDevice.h"
 #include "engine/Box.h"
 #include "engine/DisplayManager.h"
 #include "engine/GameManager.h"
 #include "engine/LogManager.h"
-#include "engine/Platform.h"
 #include "engine/ResourceManager.h"
 #include "engine/Vector.h"
 #include "engine/WorldManager.h"
-
-#include <SFML/System/Err.hpp>
 
 #include <cstdio>
 #include <filesystem>
@@ -40,15 +38,7 @@ void loadResources() {
 }  // namespace
 
 int main() {
-    // Without an audio device the audio library complains about each of the engine's sound slots
-    // as they are made: some hundreds of lines. The game's own line below says it once.
-    const bool audio = lm::platform::audioAvailable();
-    if (!audio) {
-        std::streambuf* p_errors = sf::err().rdbuf(nullptr);
-        lm::ResourceManager::getInstance();
-        sf::err().rdbuf(p_errors);
-    }
-
+    const bool audio = lm::audio_device::available();
     lm::GameManager& game_manager = lm::GameManager::getInstance();
     game_manager.startUp();
     if (lm::DisplayManager::getInstance().getWindow() == nullptr) {

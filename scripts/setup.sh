@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build       # compiler and build
     libsfml-dev                 # window, drawing, input, audio
+    libopenal-dev               # asks the audio library whether it has a voice left
     libgtest-dev libgmock-dev   # tests
     libbenchmark-dev            # benchmarks
     libx11-dev libxtst-dev      # asks the X server for a display; real input events for tests

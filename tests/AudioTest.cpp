@@ -124,30 +124,77 @@ TEST_F(AudioTest, MusicRepeatsUntilStopped) {
     EXPECT_EQ(p_tune->getStatus(), sf::SoundSource::Stopped);
 }
 
-TEST_F(AudioTest, UnloadingAnyTrackKeepsEveryOtherReachable) {
-    writeTone("tune.wav", 0.1f);
-    for (const char* label : {"x", "y", "z"}) {
-        resources.loadMusic("tune.wav", label);
-    }
-    lm::Music* p_x = resources.getMusic("x");
-    lm::Music* p_y = resources.getMusic("y");
-    lm::Music* p_z = resources.getMusic("z");
+TEST_F(AudioTest, UnloadingATrackMovesTheLaterOnesDown) {
+    writeTone("short.wav", 0.1f);
+    writeTone("long.wav", 0.3f);
+    resources.loadMusic("short.wav", "x");
+    resources.loadMusic("short.wav", "y");
+    resources.loadMusic("long.wav", "z");
+    lm::Music* p_first = resources.getMusic("x");
+    resources.getMusic("z")->play(true);
 
-    EXPECT_EQ(resources.unloadMusic("y"), 0);
-    EXPECT_EQ(resources.getMusic("y"), nullptr);
-    EXPECT_EQ(resources.getMusic("x"), p_x);
-    EXPECT_EQ(resources.getMusic("z"), p_z);
+    EXPECT_EQ(resources.unloadMusic("x"), 0);
+    EXPECT_EQ(resources.getMusic("x"), nullptr);
+    EXPECT_EQ(resources.getMusic("y"), p_first);
+    EXPECT_EQ(resources.getMusic("z"), p_first + 1);
+    EXPECT_EQ(resources.getMusic("z")->getStatus(), sf::SoundSource::Playing)
+        << "a track that moves down keeps playing";
 
-    EXPECT_EQ(resources.loadMusic("tune.wav", "w"), 0);
-    EXPECT_EQ(resources.getMusic("w"), p_y) << "the freed entry is the next one used";
-    EXPECT_EQ(resources.getMusic("z"), p_z);
-
-    for (const char* label : {"x", "z", "w", "nothing"}) {
+    EXPECT_EQ(resources.unloadMusic("nothing"), 0);
+    resources.loadMusic("short.wav", "w");
+    EXPECT_EQ(resources.getMusic("w"), p_first + 2) << "the freed entry is the next one used";
+    for (const char* label : {"y", "z", "w"}) {
         EXPECT_EQ(resources.unloadMusic(label), 0);
         EXPECT_EQ(resources.getMusic(label), nullptr);
     }
     for (int i = 0; i < lm::MAX_MUSICS; ++i) {
-        ASSERT_EQ(resources.loadMusic("tune.wav", std::to_string(i)), 0) << "all entries are free";
+        ASSERT_EQ(resources.loadMusic("short.wav", std::to_string(i)), 0) << "all entries are free";
+    }
+}
+
+/// An audio library with only four voices, as a sound card may have, or the default set of
+/// voices once other sounds of the program hold some.
+class FewVoicesTest : public AudioTest {
+protected:
+    void SetUp() override {
+        AudioTest::SetUp();
+        lm_test::writeFile("alsoft.conf", "[general]\ndrivers = null\nsources = 4\n");
+        setenv("ALSOFT_CONF", "alsoft.conf", 1);
+        writeTone("tone.wav", 0.1f);
+    }
+};
+
+TEST_F(FewVoicesTest, OnlyLoadedEntriesHoldVoicesAndALoadWithoutOneFails) {
+    ASSERT_EQ(resources.loadSound("tone.wav", "a"), 0);
+    ASSERT_EQ(resources.loadSound("tone.wav", "b"), 0);
+    ASSERT_EQ(resources.loadMusic("tone.wav", "m"), 0);
+    sf::SoundBuffer buffer;
+    ASSERT_TRUE(buffer.loadFromFile("tone.wav"));
+    sf::Sound elsewhere(buffer);  // the program's own, beside the tables: the fourth voice
+    EXPECT_EQ(resources.loadMusic("tone.wav", "n"), -1);
+    EXPECT_EQ(resources.loadSound("tone.wav", "c"), -1);
+    EXPECT_EQ(logLines(),
+              std::vector<std::string>(2, "ResourceManager: no audio voice left for 'tone.wav'"));
+    EXPECT_EQ(resources.getMusic("n"), nullptr);
+    elsewhere.play();
+    EXPECT_EQ(elsewhere.getStatus(), sf::SoundSource::Playing) << "its voice is its own";
+
+    resources.unloadSound("b");  // gives its voice back
+    EXPECT_EQ(resources.loadMusic("tone.wav", "n"), 0);
+    resources.getMusic("n")->play(false);
+    EXPECT_EQ(resources.getMusic("n")->getStatus(), sf::SoundSource::Playing);
+}
+
+TEST_F(FewVoicesTest, ShutDownGivesEveryVoiceBack) {
+    resources.loadSound("tone.wav", "a");
+    resources.loadSound("tone.wav", "b");
+    resources.loadMusic("tone.wav", "m");
+    resources.loadMusic("tone.wav", "n");
+    resources.shutDown();
+    EXPECT_EQ(resources.getSound("a"), nullptr);
+    EXPECT_EQ(resources.getMusic("m"), nullptr);
+    for (const char* label : {"a", "b", "c", "d"}) {
+        EXPECT_EQ(resources.loadSound("tone.wav", label), 0) << label;
     }
 }
 

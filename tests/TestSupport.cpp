@@ -4,6 +4,7 @@
 #include "engine/DisplayManager.h"
 #include "engine/EventCollision.h"
 #include "engine/LogManager.h"
+#include "engine/ResourceManager.h"
 #include "engine/WorldManager.h"
 
 #include <SFML/Graphics/Texture.hpp>
@@ -67,6 +68,7 @@ void EngineTest::SetUp() {
 }
 
 void EngineTest::TearDown() {
+    lm::ResourceManager::getInstance().shutDown();  // gives back every voice before the exit
     lm::WorldManager::getInstance().shutDown();
     lm::LogManager::getInstance().shutDown();
 }

@@ -108,11 +108,13 @@ TEST(EnvironmentTest, WithoutAnAudioDeviceTheGameRunsSilentlyAndQuietly) {
     game.setEnvironment("ALSOFT_DRIVERS", "no-such-output");
     ASSERT_TRUE(game.start());
     std::this_thread::sleep_for(2s);  // the title would be playing its music
-    const std::size_t errors = game.standardError().size();
     game.hold("q", 150ms);
     EXPECT_EQ(game.waitForExit(10s), 0);
-    EXPECT_LT(errors, 20000u) << "a few lines of the audio library, not a flood";
-    EXPECT_NE(game.standardError().find("lumora: no audio device answers"), std::string::npos);
+    // From start to exit, one line of the game's and the windowing library's remark that the
+    // virtual display has no vertical sync.
+    EXPECT_EQ(game.standardError(),
+              "Setting vertical sync not supported\n"
+              "lumora: no audio device answers: the game runs without sound.\n");
     EXPECT_TRUE(
         logHas(game.log(), "lumora: no audio device answers: the game runs without sound."));
 }
