@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it in the repository's root folder, where
-# its data lives. The log is written to lumora.log there.
+# Installs what is missing, builds the game (only the game: the tests and benchmarks are built by
+# scripts/test.sh) and starts it in the repository's root folder, where its data lives. The log is
+# written to lumora.log there.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-"$root/scripts/build.sh" default
+"$root/scripts/build.sh" default lumora
 cd "$root"
 status=0
 ./build/default/lumora || status=$?
