@@ -1,11 +1,14 @@
 #include "DisplayManager.h"
 
 #include "LogManager.h"
-#include "Platform.h"
 #include "WorldManager.h"
 
 #include <algorithm>
 #include <locale>
+
+#if defined(__unix__) && !defined(__APPLE__)
+#include <X11/Xlib.h>
+#endif
 
 namespace lm {
 
@@ -22,6 +25,19 @@ const sf::Color GLYPH_COLORS[] = {
     sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
     sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White,
 };
+
+/// Whether a window can be opened at all: on X11 systems, whether the X display named by DISPLAY
+/// answers. The windowing library aborts the program when it cannot reach the display.
+bool displayAvailable() {
+#if defined(__unix__) && !defined(__APPLE__)
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+#endif
+    return true;
+}
 
 }  // namespace
 
@@ -54,7 +70,7 @@ int DisplayManager::startUp() {
         return 0;
     }
     // Without a display the windowing library would abort the whole program.
-    if (!platform::displayAvailable()) {
+    if (!displayAvailable()) {
         LogManager::getInstance().writeLog(
             "DisplayManager: Error! No display available: cannot open the window.");
         return -1;

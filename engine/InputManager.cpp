@@ -5,8 +5,8 @@
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 #include "GameManager.h"
+#include "InputSnapshot.h"
 #include "LogManager.h"
-#include "Platform.h"
 
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
@@ -140,9 +140,17 @@ void InputManager::getInput() {
     if (p_window == nullptr || !p_window->isOpen()) {
         return;
     }
+    readQueue(*p_window);
+    // Keys and buttons held down are the whole desktop's: while another window has the focus,
+    // what is typed there is not for the game.
+    if (p_window->hasFocus()) {
+        readHeld(InputSnapshot());
+    }
+}
 
+void InputManager::readQueue(sf::Window& window) const {
     sf::Event event;
-    while (p_window->pollEvent(event)) {
+    while (window.pollEvent(event)) {
         switch (event.type) {
             case sf::Event::KeyReleased: {
                 EventKeyboard keyboard;  // the released key is not reported
@@ -150,15 +158,11 @@ void InputManager::getInput() {
                 onEvent(&keyboard);
                 break;
             }
-            case sf::Event::MouseMoved: {
-                EventMouse mouse;
-                mouse.setMouseAction(MOVED);
-                onEvent(&mouse);
-                break;
-            }
+            case sf::Event::MouseMoved:
             case sf::Event::MouseButtonPressed: {
+                // Neither says where or which button.
                 EventMouse mouse;
-                mouse.setMouseAction(PRESSED);
+                mouse.setMouseAction(event.type == sf::Event::MouseMoved ? MOVED : PRESSED);
                 onEvent(&mouse);
                 break;
             }
@@ -172,13 +176,9 @@ void InputManager::getInput() {
                 break;
         }
     }
+}
 
-    // Keys and buttons held down are the whole desktop's: while another window has the focus,
-    // what is typed there is not for the game.
-    if (!p_window->hasFocus()) {
-        return;
-    }
-    const platform::InputSnapshot input_now;
+void InputManager::readHeld(const InputSnapshot& input_now) const {
     for (const KeyMapping& mapping : KEYS_IN_TEST_ORDER) {
         if (input_now.isKeyPressed(mapping.sfml_key)) {
             EventKeyboard keyboard;
@@ -187,7 +187,6 @@ void InputManager::getInput() {
             onEvent(&keyboard);
         }
     }
-
     for (const ButtonMapping& mapping : BUTTONS_IN_TEST_ORDER) {
         if (input_now.isButtonPressed(mapping.sfml_button)) {
             const sf::Vector2i desktop_position = input_now.getPointerPosition();

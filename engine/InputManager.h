@@ -2,7 +2,13 @@
 
 #include "Manager.h"
 
+namespace sf {
+class Window;
+}
+
 namespace lm {
+
+class InputSnapshot;
 
 /// Turns the keyboard and the mouse into events once per pass of the game loop, read through the
 /// display manager's window.
@@ -30,6 +36,11 @@ public:
 
 private:
     InputManager();
+
+    /// Broadcasts what the window's queue holds, emptying it.
+    void readQueue(sf::Window& window) const;
+    /// Broadcasts the keys and the mouse buttons held down.
+    void readHeld(const InputSnapshot& input_now) const;
 };
 
 }  // namespace lm

@@ -9,13 +9,6 @@
 #include <ctime>
 #endif
 
-#if defined(__unix__) && !defined(__APPLE__)
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
-#include <utility>
-#define LM_PLATFORM_X11 1
-#endif
-
 namespace lm::platform {
 
 namespace {
@@ -77,111 +70,7 @@ void systemSleep(int milliseconds) {
 
 #endif
 
-#ifdef LM_PLATFORM_X11
-
-/// The engine's own connection to the X server for reading input, opened on first use and kept for
-/// the run; null when there is no display.
-Display* inputDisplay() {
-    static Display* const display = XOpenDisplay(nullptr);
-    return display;
-}
-
-/// The X key symbol of each key the engine reads, as the windowing library maps them; NoSymbol for
-/// the rest.
-KeySym keySymbol(sf::Keyboard::Key key) {
-    if (key >= sf::Keyboard::A && key <= sf::Keyboard::Z) {
-        return XK_a + (key - sf::Keyboard::A);
-    }
-    if (key >= sf::Keyboard::Num0 && key <= sf::Keyboard::Num9) {
-        return XK_0 + (key - sf::Keyboard::Num0);
-    }
-    if (key >= sf::Keyboard::F1 && key <= sf::Keyboard::F12) {
-        return XK_F1 + (key - sf::Keyboard::F1);
-    }
-    const std::pair<sf::Keyboard::Key, KeySym> others[] = {
-        {sf::Keyboard::Space, XK_space},
-        {sf::Keyboard::Enter, XK_Return},
-        {sf::Keyboard::Escape, XK_Escape},
-        {sf::Keyboard::Tab, XK_Tab},
-        {sf::Keyboard::Left, XK_Left},
-        {sf::Keyboard::Right, XK_Right},
-        {sf::Keyboard::Up, XK_Up},
-        {sf::Keyboard::Down, XK_Down},
-        {sf::Keyboard::Pause, XK_Pause},
-        {sf::Keyboard::Subtract, XK_KP_Subtract},
-        {sf::Keyboard::Add, XK_KP_Add},
-        {sf::Keyboard::Tilde, XK_grave},
-        {sf::Keyboard::Period, XK_period},
-        {sf::Keyboard::Comma, XK_comma},
-        {sf::Keyboard::Slash, XK_slash},
-        {sf::Keyboard::LControl, XK_Control_L},
-        {sf::Keyboard::RControl, XK_Control_R},
-        {sf::Keyboard::LShift, XK_Shift_L},
-        {sf::Keyboard::RShift, XK_Shift_R},
-    };
-    for (const auto& [other, symbol] : others) {
-        if (other == key) {
-            return symbol;
-        }
-    }
-    return NoSymbol;
-}
-
-#endif
-
 }  // namespace
-
-InputSnapshot::InputSnapshot()
-    : key_bits{}, button_mask(0), pointer_position(0, 0), from_server(false) {
-#ifdef LM_PLATFORM_X11
-    Display* display = inputDisplay();
-    if (display == nullptr) {
-        return;
-    }
-    XQueryKeymap(display, key_bits.data());
-    Window root = 0;
-    Window child = 0;
-    int window_x = 0;
-    int window_y = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &pointer_position.x,
-                  &pointer_position.y, &window_x, &window_y, &button_mask);
-    from_server = true;
-#endif
-}
-
-bool InputSnapshot::isKeyPressed(sf::Keyboard::Key key) const {
-#ifdef LM_PLATFORM_X11
-    const KeySym symbol = keySymbol(key);
-    const KeyCode code =
-        symbol == NoSymbol || !from_server ? 0 : XKeysymToKeycode(inputDisplay(), symbol);
-    if (code != 0) {
-        return (key_bits[code / 8] & (1 << (code % 8))) != 0;
-    }
-#endif
-    return sf::Keyboard::isKeyPressed(key);
-}
-
-bool InputSnapshot::isButtonPressed(sf::Mouse::Button button) const {
-#ifdef LM_PLATFORM_X11
-    if (from_server) {
-        switch (button) {
-            case sf::Mouse::Left:
-                return (button_mask & Button1Mask) != 0;
-            case sf::Mouse::Middle:
-                return (button_mask & Button2Mask) != 0;
-            case sf::Mouse::Right:
-                return (button_mask & Button3Mask) != 0;
-            default:
-                break;
-        }
-    }
-#endif
-    return sf::Mouse::isButtonPressed(button);
-}
-
-sf::Vector2i InputSnapshot::getPointerPosition() const {
-    return from_server ? pointer_position : sf::Mouse::getPosition();
-}
 
 std::uint32_t microseconds() {
     return installed_source != nullptr ? installed_source->microseconds() : systemMicroseconds();
@@ -239,17 +128,6 @@ const char* stopSignal() {
 
 void setTimeSource(TimeSource* source) {
     installed_source = source;
-}
-
-bool displayAvailable() {
-#ifdef LM_PLATFORM_X11
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return false;
-    }
-    XCloseDisplay(display);
-#endif
-    return true;
 }
 
 }  // namespace lm::platform
