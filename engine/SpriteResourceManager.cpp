@@ -68,6 +68,28 @@ std::string valueAfter(const std::string& line, const char* keyword) {
     return start < line.size() ? line.substr(start) : std::string();
 }
 
+/// Takes every line that begins with the keyword out of the list, counting each as read, and
+/// returns the value of the last one, or none when there is none. A line that comes after one
+/// with a value is warned about.
+template <typename Value, typename Read>
+Value takeKeywordLines(std::vector<std::string>& data, const char* keyword, const Value& none,
+                       const char* warning, Read read, int& line_number) {
+    Value value = none;
+    for (auto line = data.begin(); line != data.end();) {
+        if (!beginsWith(*line, keyword)) {
+            ++line;
+            continue;
+        }
+        if (value != none) {
+            LogManager::getInstance().writeLog(warning, line->c_str());
+        }
+        value = read(valueAfter(*line, keyword));
+        line = data.erase(line);
+        ++line_number;
+    }
+    return value;
+}
+
 }  // namespace
 
 SpriteResourceManager::SpriteResourceManager() : sprites{}, sprite_count(0), line_number(0) {}
@@ -121,6 +143,8 @@ SpriteResourceManager::Lines SpriteResourceManager::readData(std::ifstream& file
         return Lines();
     }
 
+    // The lines inside are counted as they are taken from the list, and the end marker after
+    // them (endSection).
     Lines data;
     for (line = getLine(file); line != end; line = getLine(file)) {
         if (line.empty()) {
@@ -129,44 +153,19 @@ SpriteResourceManager::Lines SpriteResourceManager::readData(std::ifstream& file
         }
         data.push_back(line);
     }
-    ++line_number;
     return data;
 }
 
 int SpriteResourceManager::matchLineInt(Lines& data, const char* keyword) {
-    int value = -1;
-    for (auto line = data.begin(); line != data.end();) {
-        if (!beginsWith(*line, keyword)) {
-            ++line;
-            continue;
-        }
-        if (value != -1) {
-            LogManager::getInstance().writeLog(
-                "matchLineInt(): Warning! '%s' matches multiple lines.", line->c_str());
-        }
-        value = readNumber(valueAfter(*line, keyword));
-        line = data.erase(line);
-        ++line_number;
-    }
-    return value;
+    return takeKeywordLines(data, keyword, -1,
+                            "matchLineInt(): Warning! '%s' matches multiple lines.", readNumber,
+                            line_number);
 }
 
 std::string SpriteResourceManager::matchLineStr(Lines& data, const char* keyword) {
-    std::string value;
-    for (auto line = data.begin(); line != data.end();) {
-        if (!beginsWith(*line, keyword)) {
-            ++line;
-            continue;
-        }
-        if (!value.empty()) {
-            LogManager::getInstance().writeLog(
-                "matchLineStr(): Warning! '%s' matches multiple lines.", line->c_str());
-        }
-        value = valueAfter(*line, keyword);
-        line = data.erase(line);
-        ++line_number;
-    }
-    return value;
+    return takeKeywordLines(
+        data, keyword, std::string(), "matchLineStr(): Warning! '%s' matches multiple lines.",
+        [](std::string value) { return value; }, line_number);
 }
 
 Frame SpriteResourceManager::nextFrame(Lines& data, int width, int height) {
@@ -230,114 +229,17 @@ int SpriteResourceManager::loadSprite(std::string filename, std::string label) {
     log_manager.writeLog("SRM::loadSprite(): Opened file '%s'.", filename.c_str());
     line_number = 0;
 
-    Lines header = readData(file, HEADER_SECTION);
-    if (header.empty()) {
+    Header header;
+    if (!readHeader(file, header)) {
         return fail();
     }
-    const int frames = matchLineInt(header, FRAMES_KEYWORD);
-    if (frames == -1) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", FRAMES_KEYWORD);
-        return fail();
-    }
-    const int width = matchLineInt(header, WIDTH_KEYWORD);
-    if (width == -1) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", WIDTH_KEYWORD);
-        return fail();
-    }
-    const int height = matchLineInt(header, HEIGHT_KEYWORD);
-    if (height == -1) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", HEIGHT_KEYWORD);
-        return fail();
-    }
-    std::string color_word = matchLineStr(header, COLOR_KEYWORD);
-    if (color_word.empty()) {
-        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", COLOR_KEYWORD);
-        color_word = DEFAULT_COLOR_WORD;
-    }
-    int slowdown = matchLineInt(header, SLOWDOWN_KEYWORD);
-    if (slowdown == -1) {
-        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", SLOWDOWN_KEYWORD);
-        slowdown = 0;
-    }
-    if (!header.empty()) {
-        log_manager.writeLog("SRM::loadSprite(): Warning! Unused HEADER lines:");
-        for (const std::string& line : header) {
-            log_manager.writeLog("\t'%s'", line.c_str());
-        }
-        line_number += static_cast<int>(header.size());
-    }
-    log_manager.writeLog("\t      Frames: %d", frames);
-    log_manager.writeLog("\t       Width: %d", width);
-    log_manager.writeLog("\t      Height: %d", height);
-    log_manager.writeLog("\t    Slowdown: %d", slowdown);
-    log_manager.writeLog("\t       Color: %s", color_word.c_str());
-
     Lines body = readData(file, BODY_SECTION);
     if (body.empty()) {
         return fail();
     }
-
-    // The header's frame count is only a claim: every frame takes at least its "end" line, so the
-    // body cannot hold more frames than it has lines, and no more room than that is made.
-    const int capacity = static_cast<int>(
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(frames, 0)), body.size()));
-    auto p_sprite = std::make_unique<Sprite>(capacity);
-    p_sprite->setWidth(width);
-    p_sprite->setHeight(height);
-    p_sprite->setSlowdown(slowdown);
-
-    const auto color_word_entry =
-        std::find_if(std::begin(COLOR_WORDS), std::end(COLOR_WORDS),
-                     [&color_word](const ColorWord& entry) { return color_word == entry.word; });
-    if (color_word_entry == std::end(COLOR_WORDS)) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Unrecognized color '%s'.",
-                             color_word.c_str());
-        log_manager.writeLog("  Valid colors are: black, red, green, yellow,");
-        log_manager.writeLog("                    blue, magenta, cyan and white.");
+    std::unique_ptr<Sprite> p_sprite = readBody(body, header);
+    if (!p_sprite || !readFooter(file)) {
         return fail();
-    }
-    p_sprite->setColor(color_word_entry->color);
-
-    --line_number;
-    for (int i = 0; i < frames; ++i) {
-        const Frame frame = nextFrame(body, width, height);
-        if (frame.getString().empty()) {
-            log_manager.writeLog("SRM::loadSprite(): Error! No frame data to add.");
-            return fail();
-        }
-        if (p_sprite->pushFrame(frame) == -1) {
-            log_manager.writeLog("SRM::loadSprite(): Error! Cannot add Frame.");
-            log_manager.writeLog("\tFramecount is %d, max is %d", p_sprite->getFrameCount() + 1,
-                                 frames);
-            return fail();
-        }
-    }
-    ++line_number;
-
-    if (!body.empty()) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Extra BODY:");
-        for (const std::string& line : body) {
-            log_manager.writeLog("\tline %d: %s", line_number, line.c_str());
-            ++line_number;
-        }
-        return fail();
-    }
-
-    Lines footer = readData(file, FOOTER_SECTION);
-    if (footer.empty()) {
-        return fail();
-    }
-    const std::string version = matchLineStr(footer, VERSION_KEYWORD);
-    if (version.empty()) {
-        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in FOOTER (line %d).",
-                             VERSION_KEYWORD, line_number);
-        return fail();
-    }
-    if (!footer.empty()) {
-        log_manager.writeLog("SRM::loadSprite(): Warning! Unused FOOTER lines:");
-        for (const std::string& line : footer) {
-            log_manager.writeLog("\t'%s'", line.c_str());
-        }
     }
 
     p_sprite->setLabel(label);
@@ -345,6 +247,120 @@ int SpriteResourceManager::loadSprite(std::string filename, std::string label) {
     ++sprite_count;
     log_manager.writeLog("SRM::loadSprite(): Sprite '%s' loaded.", label.c_str());
     return 0;
+}
+
+bool SpriteResourceManager::readHeader(std::ifstream& file, Header& header) {
+    const LogManager& log_manager = LogManager::getInstance();
+    Lines lines = readData(file, HEADER_SECTION);
+    if (lines.empty()) {
+        return false;
+    }
+    for (const auto& [keyword, p_value] :
+         {std::pair{FRAMES_KEYWORD, &header.frames}, std::pair{WIDTH_KEYWORD, &header.width},
+          std::pair{HEIGHT_KEYWORD, &header.height}}) {
+        *p_value = matchLineInt(lines, keyword);
+        if (*p_value == -1) {
+            log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in header.", keyword);
+            return false;
+        }
+    }
+    header.color_word = matchLineStr(lines, COLOR_KEYWORD);
+    if (header.color_word.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", COLOR_KEYWORD);
+        header.color_word = DEFAULT_COLOR_WORD;
+    }
+    header.slowdown = matchLineInt(lines, SLOWDOWN_KEYWORD);
+    if (header.slowdown == -1) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! No '%s' in header.", SLOWDOWN_KEYWORD);
+        header.slowdown = 0;
+    }
+    if (!lines.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! Unused HEADER lines:");
+        for (const std::string& line : lines) {
+            log_manager.writeLog("\t'%s'", line.c_str());
+        }
+        line_number += static_cast<int>(lines.size());
+    }
+    endSection();
+    log_manager.writeLog("\t      Frames: %d", header.frames);
+    log_manager.writeLog("\t       Width: %d", header.width);
+    log_manager.writeLog("\t      Height: %d", header.height);
+    log_manager.writeLog("\t    Slowdown: %d", header.slowdown);
+    log_manager.writeLog("\t       Color: %s", header.color_word.c_str());
+    return true;
+}
+
+std::unique_ptr<Sprite> SpriteResourceManager::readBody(Lines& body, const Header& header) {
+    const LogManager& log_manager = LogManager::getInstance();
+    // The header's frame count is only a claim: every frame takes at least its "end" line, so the
+    // body cannot hold more frames than it has lines, and no more room than that is made.
+    const int capacity = static_cast<int>(
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(header.frames, 0)), body.size()));
+    auto p_sprite = std::make_unique<Sprite>(capacity);
+    p_sprite->setWidth(header.width);
+    p_sprite->setHeight(header.height);
+    p_sprite->setSlowdown(header.slowdown);
+
+    const auto color_word_entry =
+        std::find_if(std::begin(COLOR_WORDS), std::end(COLOR_WORDS),
+                     [&header](const ColorWord& entry) { return header.color_word == entry.word; });
+    if (color_word_entry == std::end(COLOR_WORDS)) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Unrecognized color '%s'.",
+                             header.color_word.c_str());
+        log_manager.writeLog("  Valid colors are: black, red, green, yellow,");
+        log_manager.writeLog("                    blue, magenta, cyan and white.");
+        return nullptr;
+    }
+    p_sprite->setColor(color_word_entry->color);
+
+    for (int i = 0; i < header.frames; ++i) {
+        const Frame frame = nextFrame(body, header.width, header.height);
+        if (frame.getString().empty()) {
+            log_manager.writeLog("SRM::loadSprite(): Error! No frame data to add.");
+            return nullptr;
+        }
+        if (p_sprite->pushFrame(frame) == -1) {
+            log_manager.writeLog("SRM::loadSprite(): Error! Cannot add Frame.");
+            log_manager.writeLog("\tFramecount is %d, max is %d", p_sprite->getFrameCount() + 1,
+                                 header.frames);
+            return nullptr;
+        }
+    }
+    if (!body.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Error! Extra BODY:");
+        for (const std::string& line : body) {
+            log_manager.writeLog("\tline %d: %s", ++line_number, line.c_str());
+        }
+        return nullptr;
+    }
+    endSection();
+    return p_sprite;
+}
+
+bool SpriteResourceManager::readFooter(std::ifstream& file) {
+    const LogManager& log_manager = LogManager::getInstance();
+    Lines lines = readData(file, FOOTER_SECTION);
+    if (lines.empty()) {
+        return false;
+    }
+    const std::string version = matchLineStr(lines, VERSION_KEYWORD);
+    if (version.empty()) {
+        // Names the line after those read: where the version was looked for last.
+        log_manager.writeLog("SRM::loadSprite(): Error! Missing '%s' in FOOTER (line %d).",
+                             VERSION_KEYWORD, line_number + 1);
+        return false;
+    }
+    if (!lines.empty()) {
+        log_manager.writeLog("SRM::loadSprite(): Warning! Unused FOOTER lines:");
+        for (const std::string& line : lines) {
+            log_manager.writeLog("\t'%s'", line.c_str());
+        }
+    }
+    return true;
+}
+
+void SpriteResourceManager::endSection() {
+    ++line_number;
 }
 
 int SpriteResourceManager::unloadSprite(std::string label) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,8 @@ private:
     std::string getLine(std::ifstream& file);
 
     /// The lines between "<section>" and "</section>"; empty, with an error in the log when the
-    /// markers are wrong or missing, or when the section is empty.
+    /// markers are wrong or missing, or when the section is empty. The start marker counts as
+    /// read; the lines inside count as they are taken from the list.
     Lines readData(std::ifstream& file, std::string section);
 
     /// Takes every line that begins with the keyword out of the list and returns the value of the
@@ -81,6 +83,29 @@ private:
     /// Takes the next frame's rows and its "end" line off the front of the list; the empty frame,
     /// with the reason in the log, when they are not there.
     Frame nextFrame(Lines& data, int width, int height);
+
+    /// What a sprite file's header says.
+    struct Header {
+        int frames = 0;          // frames in the body
+        int width = 0;           // characters per row
+        int height = 0;          // rows per frame
+        std::string color_word;  // as written, or "default"
+        int slowdown = 0;        // draws per frame
+    };
+
+    /// Reads the header section and reports what it holds; false, with the reason in the log,
+    /// when it lacks the frames, width or height.
+    bool readHeader(std::ifstream& file, Header& header);
+
+    /// Makes the sprite that the header describes from the body section's lines; null, with the
+    /// reason in the log, when the colour is unknown or the frames do not fill the body exactly.
+    std::unique_ptr<Sprite> readBody(Lines& body, const Header& header);
+
+    /// Reads the footer section; false, with the reason in the log, when it has no version.
+    bool readFooter(std::ifstream& file);
+
+    /// Counts the end marker of the section whose lines have all been taken.
+    void endSection();
 
     void deleteSprites();
 
