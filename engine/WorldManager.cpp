@@ -10,7 +10,7 @@
 
 namespace lm {
 
-WorldManager::WorldManager() : indexed(true), view_following(nullptr) {
+WorldManager::WorldManager() : view_following(nullptr) {
     setType("WorldManager");
 }
 
@@ -148,7 +148,9 @@ ObjectList WorldManager::getCollisions(const Object* p_object, Vector where) con
         return collisions;
     }
     const Box moved_box = getWorldBox(p_object, where);
-    const bool searched = indexed && grid.search(moved_box, nearby);
+    // The grid gives the solid objects near the box, unless it cannot tell (a box too large or not
+    // at a number): then every object is looked at.
+    const bool searched = grid.search(moved_box, nearby);
     for (Object* p_other : searched ? nearby : objects) {
         if (p_other->getId() != p_object->getId() &&
             boxIntersectsBox(moved_box, getWorldBox(p_other)) && p_other->isSolid()) {
@@ -159,27 +161,7 @@ ObjectList WorldManager::getCollisions(const Object* p_object, Vector where) con
 }
 
 void WorldManager::objectChanged(const Object* p_object) {
-    if (indexed) {
-        grid.file(p_object, getWorldBox(p_object), p_object->isSolid());
-    }
-}
-
-void WorldManager::setIndexed(bool new_indexed) {
-    if (new_indexed == indexed) {
-        return;
-    }
-    indexed = new_indexed;
-    grid.clear();
-    if (indexed) {
-        for (const Object* p_object : objects) {
-            grid.add(p_object);
-            objectChanged(p_object);
-        }
-    }
-}
-
-bool WorldManager::isIndexed() const {
-    return indexed;
+    grid.file(p_object, getWorldBox(p_object), p_object->isSolid());
 }
 
 int WorldManager::moveObject(Object* p_object, Vector where) {

@@ -63,11 +63,6 @@ public:
     /// searches find them where they are.
     void objectChanged(const Object* p_object);
 
-    /// Whether collision searches look only near the box, through an index of the solid objects
-    /// (the default), or at every object in turn. Both find the same objects in the same order.
-    void setIndexed(bool new_indexed);
-    bool isIndexed() const;
-
     /// Moves the object to where under the collision rules: 0 when it moved, -1 when blocked.
     int moveObject(Object* p_object, Vector where);
 
@@ -100,7 +95,6 @@ private:
 
     ObjectList objects;         // every object, in insertion order
     ObjectList deletions;       // objects marked for deletion, each at most once
-    bool indexed;               // collision searches go through the grid
     CollisionGrid grid;         // the solid objects by where they are
     mutable ObjectList nearby;  // a search's candidates, kept for their room
     std::array<ObjectList, MAX_ALTITUDE + 1>
