@@ -4,6 +4,7 @@
 #define LM_INPUT_FROM_X11 1
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+#include <utility>
 #endif
 
 namespace lm {
@@ -19,6 +20,47 @@ Display* inputDisplay() {
     return display;
 }
 
+/// The windowing library's other keys, by the X key symbol it reads for each.
+const std::pair<sf::Keyboard::Key, KeySym> NAMED_KEYS[] = {
+    {sf::Keyboard::Escape, XK_Escape},
+    {sf::Keyboard::LControl, XK_Control_L},
+    {sf::Keyboard::LShift, XK_Shift_L},
+    {sf::Keyboard::LAlt, XK_Alt_L},
+    {sf::Keyboard::RControl, XK_Control_R},
+    {sf::Keyboard::RShift, XK_Shift_R},
+    {sf::Keyboard::RAlt, XK_Alt_R},
+    {sf::Keyboard::LBracket, XK_bracketleft},
+    {sf::Keyboard::RBracket, XK_bracketright},
+    {sf::Keyboard::Semicolon, XK_semicolon},
+    {sf::Keyboard::Comma, XK_comma},
+    {sf::Keyboard::Period, XK_period},
+    {sf::Keyboard::Quote, XK_apostrophe},
+    {sf::Keyboard::Slash, XK_slash},
+    {sf::Keyboard::Backslash, XK_backslash},
+    {sf::Keyboard::Tilde, XK_grave},
+    {sf::Keyboard::Equal, XK_equal},
+    {sf::Keyboard::Hyphen, XK_minus},
+    {sf::Keyboard::Space, XK_space},
+    {sf::Keyboard::Enter, XK_Return},
+    {sf::Keyboard::Backspace, XK_BackSpace},
+    {sf::Keyboard::Tab, XK_Tab},
+    {sf::Keyboard::PageUp, XK_Prior},
+    {sf::Keyboard::PageDown, XK_Next},
+    {sf::Keyboard::End, XK_End},
+    {sf::Keyboard::Home, XK_Home},
+    {sf::Keyboard::Insert, XK_Insert},
+    {sf::Keyboard::Delete, XK_Delete},
+    {sf::Keyboard::Add, XK_KP_Add},
+    {sf::Keyboard::Subtract, XK_KP_Subtract},
+    {sf::Keyboard::Multiply, XK_KP_Multiply},
+    {sf::Keyboard::Divide, XK_KP_Divide},
+    {sf::Keyboard::Left, XK_Left},
+    {sf::Keyboard::Right, XK_Right},
+    {sf::Keyboard::Up, XK_Up},
+    {sf::Keyboard::Down, XK_Down},
+    {sf::Keyboard::Pause, XK_Pause},
+};
+
 /// The X key symbol that the windowing library reads for each of its keys; NoSymbol for the few
 /// this does not translate, which are then asked of the library itself.
 KeySym keySymbol(sf::Keyboard::Key key) {
@@ -31,84 +73,12 @@ KeySym keySymbol(sf::Keyboard::Key key) {
     if (key >= sf::Keyboard::F1 && key <= sf::Keyboard::F15) {
         return XK_F1 + (key - sf::Keyboard::F1);
     }
-    switch (key) {
-        case sf::Keyboard::Escape:
-            return XK_Escape;
-        case sf::Keyboard::LControl:
-            return XK_Control_L;
-        case sf::Keyboard::LShift:
-            return XK_Shift_L;
-        case sf::Keyboard::LAlt:
-            return XK_Alt_L;
-        case sf::Keyboard::RControl:
-            return XK_Control_R;
-        case sf::Keyboard::RShift:
-            return XK_Shift_R;
-        case sf::Keyboard::RAlt:
-            return XK_Alt_R;
-        case sf::Keyboard::LBracket:
-            return XK_bracketleft;
-        case sf::Keyboard::RBracket:
-            return XK_bracketright;
-        case sf::Keyboard::Semicolon:
-            return XK_semicolon;
-        case sf::Keyboard::Comma:
-            return XK_comma;
-        case sf::Keyboard::Period:
-            return XK_period;
-        case sf::Keyboard::Quote:
-            return XK_apostrophe;
-        case sf::Keyboard::Slash:
-            return XK_slash;
-        case sf::Keyboard::Backslash:
-            return XK_backslash;
-        case sf::Keyboard::Tilde:
-            return XK_grave;
-        case sf::Keyboard::Equal:
-            return XK_equal;
-        case sf::Keyboard::Hyphen:
-            return XK_minus;
-        case sf::Keyboard::Space:
-            return XK_space;
-        case sf::Keyboard::Enter:
-            return XK_Return;
-        case sf::Keyboard::Backspace:
-            return XK_BackSpace;
-        case sf::Keyboard::Tab:
-            return XK_Tab;
-        case sf::Keyboard::PageUp:
-            return XK_Prior;
-        case sf::Keyboard::PageDown:
-            return XK_Next;
-        case sf::Keyboard::End:
-            return XK_End;
-        case sf::Keyboard::Home:
-            return XK_Home;
-        case sf::Keyboard::Insert:
-            return XK_Insert;
-        case sf::Keyboard::Delete:
-            return XK_Delete;
-        case sf::Keyboard::Add:
-            return XK_KP_Add;
-        case sf::Keyboard::Subtract:
-            return XK_KP_Subtract;
-        case sf::Keyboard::Multiply:
-            return XK_KP_Multiply;
-        case sf::Keyboard::Divide:
-            return XK_KP_Divide;
-        case sf::Keyboard::Left:
-            return XK_Left;
-        case sf::Keyboard::Right:
-            return XK_Right;
-        case sf::Keyboard::Up:
-            return XK_Up;
-        case sf::Keyboard::Down:
-            return XK_Down;
-        case sf::Keyboard::Pause:
-            return XK_Pause;
-        default:
-            return NoSymbol;
+    for (const auto& [named, symbol] : NAMED_KEYS) {
+        if (named == key) {
+            return symbol;
+        }
     }
+    return NoSymbol;
 }
 
 }  // namespace
