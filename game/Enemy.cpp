@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -23,7 +24,7 @@ const std::array<std::string, 9> BATTLE_TYPES = {
 
 }  // namespace
 
-Enemy::Enemy() : health(0), max_health(0), damage(0), defending(false) {}
+Enemy::Enemy() : Combatant(0, 0) {}
 
 Enemy::~Enemy() {
     lm::LogManager::getInstance().writeLog("Enemy was defeated");
@@ -34,34 +35,23 @@ int Enemy::eventHandler(const lm::Event* p_event) {
         const auto* p_attack = static_cast<const EventAttack*>(p_event);
         // The enemy's own attacks pass it by.
         if (p_attack->getAttacker()->getType() == "HeroCombat") {
-            takeHit(p_attack->getDamage());
+            takeHeroHit(p_attack->getDamage());
         }
         return 1;
     }
-    if (p_event->getType() == TURN_EVENT && health >= 1) {
+    if (p_event->getType() == TURN_EVENT && getHealth() >= 1) {
         takeTurn();
         return 1;
     }
     return 0;
 }
 
-void Enemy::takeHit(int hit) {
-    lm::LogManager& log_manager = lm::LogManager::getInstance();
-    if (defending) {
-        const int loss = hit / 2;
-        health -= loss;
-        log_manager.writeLog("The Hero deals %d damage", loss);
-        lm::EventView view_event(ENEMY_HEALTH, -loss, true);
-        lm::WorldManager::getInstance().onEvent(&view_event);
-        defending = false;
-    } else {
-        const int loss = hit;
-        health -= loss;
-        lm::EventView view_event(ENEMY_HEALTH, -loss, true);
-        lm::WorldManager::getInstance().onEvent(&view_event);
-        log_manager.writeLog("The Hero deals %d damage", loss);
-    }
-    if (health <= 0) {
+void Enemy::takeHeroHit(int hit) {
+    const int loss = takeHit(hit);
+    lm::LogManager::getInstance().writeLog("The Hero deals %d damage", loss);
+    lm::EventView view_event(ENEMY_HEALTH, -loss, true);
+    lm::WorldManager::getInstance().onEvent(&view_event);
+    if (getHealth() <= 0) {
         endBattle();
     }
 }
@@ -79,52 +69,39 @@ void Enemy::endBattle() {
 }
 
 void Enemy::attack() {
-    EventAttack attack_event(damage, this);
-    lm::WorldManager::getInstance().onEvent(&attack_event);
-}
-
-void Enemy::defend() {
-    defending = true;
-}
-
-int Enemy::getHealth() const {
-    return health;
-}
-
-void Enemy::setHealth(int new_health) {
-    health = new_health;
-}
-
-int Enemy::getMaxHealth() const {
-    return max_health;
-}
-
-void Enemy::setMaxHealth(int new_max_health) {
-    max_health = new_max_health;
-}
-
-int Enemy::getDamage() const {
-    return damage;
-}
-
-void Enemy::setDamage(int new_damage) {
-    damage = new_damage;
+    strike();
 }
 
 void Enemy::enterBattle(int init_max_health, int init_damage) {
     setAltitude(4);
     setPosition(lm::DisplayManager::getInstance().viewToWorld(lm::Vector(40, 20)));
-    max_health = init_max_health;
-    health = max_health;
-    lm::EventView view_event(ENEMY_HEALTH, max_health, false);
+    setMaxHealth(init_max_health);
+    setHealth(init_max_health);
+    lm::EventView view_event(ENEMY_HEALTH, init_max_health, false);
     lm::WorldManager::getInstance().onEvent(&view_event);
-    damage = init_damage;
+    setDamage(init_damage);
 }
 
-void Enemy::clearMessage() {
+void Enemy::takeTurnBy(const TurnTable& table) {
     lm::WorldManager& world_manager = lm::WorldManager::getInstance();
     for (lm::Object* p_object : world_manager.objectsOfType("EventLog")) {
         world_manager.markForDelete(p_object);
+    }
+    const int roll = std::rand() % (table.back().last_roll + 1);
+    const TurnChoice& choice =
+        *std::find_if(table.begin(), table.end(),
+                      [roll](const TurnChoice& row) { return roll <= row.last_roll; });
+    showMessage(choice.message);
+    switch (choice.move) {
+        case Move::ATTACK:
+            attack();
+            break;
+        case Move::DEFEND:
+            defend();
+            break;
+        case Move::SPECIAL:
+            specialAction();
+            break;
     }
 }
 

@@ -2,7 +2,12 @@
 
 #include "engine/LogManager.h"
 
-#include <cstdlib>
+// Rolls 0 to 4: what the goblin does on each.
+const Goblin::TurnTable Goblin::TURNS = {{
+    {1, "The Goblin attacked!", Move::ATTACK},
+    {3, "The Goblin defended!", Move::DEFEND},
+    {4, "The Goblin inflicted a critical hit!", Move::SPECIAL},
+}};
 
 Goblin::Goblin() {
     lm::LogManager::getInstance().writeLog("A Goblin appears!");
@@ -19,16 +24,5 @@ void Goblin::specialAction() {
 }
 
 void Goblin::takeTurn() {
-    clearMessage();
-    const int roll = std::rand() % 5;
-    if (roll <= 1) {
-        showMessage("The Goblin attacked!");
-        attack();
-    } else if (roll <= 3) {
-        showMessage("The Goblin defended!");
-        defend();
-    } else {
-        showMessage("The Goblin inflicted a critical hit!");
-        specialAction();
-    }
+    takeTurnBy(TURNS);
 }

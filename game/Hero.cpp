@@ -1,9 +1,9 @@
 #include "Hero.h"
 
 #include "Battle.h"
+#include "QuitKey.h"
 #include "engine/Box.h"
 #include "engine/EventKeyboard.h"
-#include "engine/GameManager.h"
 #include "engine/WorldManager.h"
 
 #include <cstdlib>
@@ -31,24 +31,9 @@ bool Hero::isInBattle() {
 int Hero::eventHandler(const lm::Event* p_event) {
     if (p_event->getType() == lm::KEYBOARD_EVENT) {
         // Released keys carry no key and match nothing here.
-        switch (static_cast<const lm::EventKeyboard*>(p_event)->getKey()) {
-            case lm::Keyboard::A:
-                move(lm::Vector(-1, 0));
-                break;
-            case lm::Keyboard::D:
-                move(lm::Vector(1, 0));
-                break;
-            case lm::Keyboard::W:
-                move(lm::Vector(0, -1));
-                break;
-            case lm::Keyboard::S:
-                move(lm::Vector(0, 1));
-                break;
-            case lm::Keyboard::Q:
-                lm::GameManager::getInstance().setGameOver(true);
-                break;
-            default:
-                break;
+        const int key = static_cast<const lm::EventKeyboard*>(p_event)->getKey();
+        if (!quitOnQ(key)) {
+            walk(key);
         }
         return 1;
     }
@@ -57,6 +42,25 @@ int Hero::eventHandler(const lm::Event* p_event) {
         return 1;
     }
     return 0;
+}
+
+void Hero::walk(int key) {
+    switch (key) {
+        case lm::Keyboard::A:
+            move(lm::Vector(-1, 0));
+            break;
+        case lm::Keyboard::D:
+            move(lm::Vector(1, 0));
+            break;
+        case lm::Keyboard::W:
+            move(lm::Vector(0, -1));
+            break;
+        case lm::Keyboard::S:
+            move(lm::Vector(0, 1));
+            break;
+        default:
+            break;
+    }
 }
 
 void Hero::move(lm::Vector step) {

@@ -17,6 +17,8 @@ public:
     static bool isInBattle();
 
 private:
+    /// W, A, S and D walk one cell up, left, down and right.
+    void walk(int key);
     void move(lm::Vector step);
     void rollForEncounter();
 };

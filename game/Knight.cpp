@@ -2,7 +2,12 @@
 
 #include "engine/LogManager.h"
 
-#include <cstdlib>
+// Rolls 0 to 8: what the knight does on each.
+const Knight::TurnTable Knight::TURNS = {{
+    {2, "The Knight attacked!", Move::ATTACK},
+    {6, "The Knight defended!", Move::DEFEND},
+    {8, "The Knight attacked, then defended!", Move::SPECIAL},
+}};
 
 Knight::Knight() {
     lm::LogManager::getInstance().writeLog("A Knight appears!");
@@ -18,16 +23,5 @@ void Knight::specialAction() {
 }
 
 void Knight::takeTurn() {
-    clearMessage();
-    const int roll = std::rand() % 9;
-    if (roll <= 2) {
-        showMessage("The Knight attacked!");
-        attack();
-    } else if (roll <= 6) {
-        showMessage("The Knight defended!");
-        defend();
-    } else {
-        showMessage("The Knight attacked, then defended!");
-        specialAction();
-    }
+    takeTurnBy(TURNS);
 }

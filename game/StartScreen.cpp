@@ -4,11 +4,11 @@
 #include "Controls.h"
 #include "Grass.h"
 #include "Hero.h"
+#include "QuitKey.h"
 #include "Rock.h"
 #include "Tree.h"
 #include "engine/Box.h"
 #include "engine/EventKeyboard.h"
-#include "engine/GameManager.h"
 #include "engine/Music.h"
 #include "engine/ResourceManager.h"
 #include "engine/WorldManager.h"
@@ -61,20 +61,18 @@ int StartScreen::eventHandler(const lm::Event* p_event) {
     if (p_keyboard->getKeyboardAction() != lm::KEY_PRESSED) {
         return 1;
     }
-    switch (p_keyboard->getKey()) {
-        case lm::Keyboard::Q:
-            lm::GameManager::getInstance().setGameOver(true);
-            break;
-        case lm::Keyboard::C:
-            if (lm::Music* p_music = gameMusic()) {
-                p_music->stop();
-            }
-            new Controls;
-            lm::WorldManager::getInstance().markForDelete(this);
-            break;
-        default:
-            startGame();
-            break;
+    const int key = p_keyboard->getKey();
+    if (quitOnQ(key)) {
+        return 1;
+    }
+    if (key == lm::Keyboard::C) {
+        if (lm::Music* p_music = gameMusic()) {
+            p_music->stop();
+        }
+        new Controls;
+        lm::WorldManager::getInstance().markForDelete(this);
+    } else {
+        startGame();
     }
     return 1;
 }

@@ -2,7 +2,12 @@
 
 #include "engine/LogManager.h"
 
-#include <cstdlib>
+// Rolls 0 to 5: what the wizard does on each.
+const Wizard::TurnTable Wizard::TURNS = {{
+    {2, "The Wizard attacked!", Move::ATTACK},
+    {3, "The Wizard defended", Move::DEFEND},
+    {5, "The Wizard charged its staff", Move::SPECIAL},
+}};
 
 Wizard::Wizard() {
     lm::LogManager::getInstance().writeLog("A Wizard appears!");
@@ -18,16 +23,5 @@ void Wizard::specialAction() {
 }
 
 void Wizard::takeTurn() {
-    clearMessage();
-    const int roll = std::rand() % 6;
-    if (roll <= 2) {
-        showMessage("The Wizard attacked!");
-        attack();
-    } else if (roll == 3) {
-        showMessage("The Wizard defended");
-        defend();
-    } else {
-        showMessage("The Wizard charged its staff");
-        specialAction();
-    }
+    takeTurnBy(TURNS);
 }

@@ -4,7 +4,12 @@
 #include "engine/EventView.h"
 #include "engine/WorldManager.h"
 
-#include <cstdlib>
+// Rolls 0 to 9: what the zombie does on each.
+const Zombie::TurnTable Zombie::TURNS = {{
+    {4, "The Zombie attacked!", Move::ATTACK},
+    {6, "The Zombie defended!", Move::DEFEND},
+    {9, "The Zombie regenerated!", Move::SPECIAL},
+}};
 
 Zombie::Zombie() {
     // Shown on screen until the zombie's first turn replaces it.
@@ -25,16 +30,5 @@ void Zombie::specialAction() {
 }
 
 void Zombie::takeTurn() {
-    clearMessage();
-    const int roll = std::rand() % 10;
-    if (roll <= 4) {
-        showMessage("The Zombie attacked!");
-        attack();
-    } else if (roll <= 6) {
-        showMessage("The Zombie defended!");
-        defend();
-    } else {
-        showMessage("The Zombie regenerated!");
-        specialAction();
-    }
+    takeTurnBy(TURNS);
 }

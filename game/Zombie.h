@@ -9,4 +9,7 @@ public:
 
     void specialAction() override;
     void takeTurn() override;
+
+private:
+    static const TurnTable TURNS;
 };

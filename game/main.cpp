@@ -1,10 +1,10 @@
+#include "GameResource.h"
 #include "StartScreen.h"
 #include "engine/AudioDevice.h"
 #include "engine/Box.h"
 #include "engine/DisplayManager.h"
 #include "engine/GameManager.h"
 #include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
 #include "engine/Vector.h"
 #include "engine/WorldManager.h"
 
@@ -17,22 +17,9 @@ namespace {
 /// Loads every picture and sound of the game under the label the game knows it by. A file that
 /// cannot be loaded is reported in the log and the game goes on without it.
 void loadResources() {
-    lm::ResourceManager& resource_manager = lm::ResourceManager::getInstance();
-    resource_manager.loadSprite("sprites/Rock.txt", "rock");
-    resource_manager.loadSprite("sprites/Tree.txt", "tree");
-    resource_manager.loadSprite("sprites/Bush.txt", "bush");
-    resource_manager.loadSprite("sprites/Grass.txt", "grass");
-    resource_manager.loadSprite("sprites/Hero.txt", "hero");
-    resource_manager.loadSprite("sprites/hero-spr.txt", "hero_combat");
-    resource_manager.loadSprite("sprites/goblin.txt", "goblin");
-    resource_manager.loadSprite("sprites/battle.txt", "battle");
-    resource_manager.loadSprite("sprites/zombie.txt", "zombie");
-    resource_manager.loadSprite("sprites/knight.txt", "knight");
-    resource_manager.loadSprite("sprites/wizard.txt", "wizard");
-    resource_manager.loadSprite("sprites/start-screen.txt", "start-screen");
-    resource_manager.loadSprite("sprites/controls.txt", "controls");
-    resource_manager.loadMusic("sounds/combat-music.wav", "combat-music");
-    resource_manager.loadSound("sounds/attack.wav", "attack-fx");
+    for (const GameResource& resource : GAME_RESOURCES) {
+        resource.load();
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "game/Battle.h"
 #include "game/Bush.h"
 #include "game/Controls.h"
+#include "game/GameResource.h"
 #include "game/Grass.h"
 #include "game/Hero.h"
 #include "game/Rock.h"
@@ -29,22 +30,10 @@ protected:
         lm::WorldManager& world = lm::WorldManager::getInstance();
         world.setBoundary(lm::Box(Vector(0, 0), 60, 80));
         world.setView(lm::Box(Vector(0, 0), 60, 40));
-        const char* const sprites[][2] = {
-            {"Rock.txt", "rock"},
-            {"Tree.txt", "tree"},
-            {"Bush.txt", "bush"},
-            {"Grass.txt", "grass"},
-            {"Hero.txt", "hero"},
-            {"hero-spr.txt", "hero_combat"},
-            {"knight.txt", "knight"},
-            {"battle.txt", "battle"},
-            {"wizard.txt", "wizard"},
-            {"controls.txt", "controls"},
-            {"start-screen.txt", "start-screen"},
-        };
-        for (const auto& sprite : sprites) {
-            lm::ResourceManager::getInstance().loadSprite(
-                lm_test::sourcePath("sprites/") + sprite[0], sprite[1]);
+        for (const GameResource& resource : GAME_RESOURCES) {
+            if (resource.kind == GameResource::SPRITE) {
+                ASSERT_EQ(resource.load(lm_test::sourcePath("")), 0) << resource.file;
+            }
         }
     }
     void TearDown() override {

@@ -4,6 +4,7 @@
 #include "engine/EventStep.h"
 #include "engine/Music.h"
 #include "engine/ResourceManager.h"
+#include "game/GameResource.h"
 
 #include <deque>
 #include <utility>
@@ -45,26 +46,9 @@ void GameTest::SetUp() {
     world_manager.setBoundary(lm::Box(lm::Vector(0, 0), 60, 80));
     world_manager.setView(lm::Box(lm::Vector(0, 0), 60, 40));
 
-    struct Resource {
-        const char* file;
-        const char* label;
-    };
-    static const Resource SPRITES[] = {
-        {"Rock.txt", "rock"},         {"Tree.txt", "tree"},
-        {"Bush.txt", "bush"},         {"Grass.txt", "grass"},
-        {"Hero.txt", "hero"},         {"hero-spr.txt", "hero_combat"},
-        {"goblin.txt", "goblin"},     {"battle.txt", "battle"},
-        {"zombie.txt", "zombie"},     {"knight.txt", "knight"},
-        {"wizard.txt", "wizard"},     {"start-screen.txt", "start-screen"},
-        {"controls.txt", "controls"},
-    };
-    lm::ResourceManager& resource_manager = lm::ResourceManager::getInstance();
-    for (const Resource& sprite : SPRITES) {
-        ASSERT_EQ(resource_manager.loadSprite(sourcePath("sprites/") + sprite.file, sprite.label),
-                  0);
+    for (const GameResource& resource : GAME_RESOURCES) {
+        ASSERT_EQ(resource.load(sourcePath("")), 0) << resource.file;
     }
-    ASSERT_EQ(resource_manager.loadMusic(sourcePath("sounds/combat-music.wav"), "combat-music"), 0);
-    ASSERT_EQ(resource_manager.loadSound(sourcePath("sounds/attack.wav"), "attack-fx"), 0);
 }
 
 void GameTest::press(lm::Keyboard::Key key) {
