@@ -9,6 +9,7 @@
 
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,13 +33,21 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
 
 namespace lm_test {
 
-std::vector<std::string> readLines(const std::string& path) {
-    std::vector<std::string> lines;
+Lines readLines(const std::string& path) {
+    Lines lines;
     std::ifstream file(path);
     for (std::string line; std::getline(file, line);) {
         lines.push_back(line);
     }
     return lines;
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string sourcePath(const std::string& relative) {
+    return std::string(LUMORA_SOURCE_DIR) + "/" + relative;
 }
 
 ScratchFolder::ScratchFolder() : previous(std::filesystem::current_path().string()) {
@@ -54,6 +63,10 @@ ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::current_path(previous, ignored);
     std::filesystem::remove_all(folder, ignored);
+}
+
+const std::string& ScratchFolder::path() const {
+    return folder;
 }
 
 void EngineTest::SetUp() {
@@ -73,17 +86,8 @@ void EngineTest::TearDown() {
     lm::LogManager::getInstance().shutDown();
 }
 
-std::vector<std::string> EngineTest::logLines() const {
+Lines EngineTest::logLines() const {
     return readLines(lm::LOGFILE_NAME);
-}
-
-std::string sourcePath(const std::string& relative) {
-    return std::string(LUMORA_SOURCE_DIR) + "/" + relative;
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
 }
 
 void WindowTest::SetUp() {
@@ -126,6 +130,80 @@ int Recorder::eventHandler(const lm::Event* p_event) {
         reaction(p_event);
     }
     return 1;
+}
+
+bool Bounds::operator==(const Bounds& other) const {
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+}
+
+std::ostream& operator<<(std::ostream& out, const Bounds& b) {
+    return out << "(" << b.left << ", " << b.top << ") to (" << b.right << ", " << b.bottom << ")";
+}
+
+namespace {
+
+bool lit(const sf::Uint8* p_pixel) {
+    return (p_pixel[0] | p_pixel[1] | p_pixel[2]) != 0;
+}
+
+}  // namespace
+
+Bounds litBounds(const sf::Image& image) {
+    const int width = static_cast<int>(image.getSize().x);
+    const int height = static_cast<int>(image.getSize().y);
+    Bounds bounds{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (lit(image.getPixelsPtr() + 4 * (y * width + x))) {
+                bounds = {std::min(bounds.left, x), std::min(bounds.top, y),
+                          std::max(bounds.right, x), std::max(bounds.bottom, y)};
+            }
+        }
+    }
+    return bounds;
+}
+
+int litPixels(const sf::Image& image) {
+    const std::size_t pixels = std::size_t{image.getSize().x} * image.getSize().y;
+    int count = 0;
+    for (std::size_t i = 0; i < pixels; ++i) {
+        count += lit(image.getPixelsPtr() + 4 * i) ? 1 : 0;
+    }
+    return count;
+}
+
+bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row) {
+    constexpr int CELL_HEIGHT = 17;
+    if (a.getSize() != b.getSize()) {
+        return false;
+    }
+    const std::size_t row_bytes = std::size_t{a.getSize().x} * 4;
+    const auto from = static_cast<std::size_t>(first_row * CELL_HEIGHT);
+    const auto to = std::min(static_cast<std::size_t>((last_row + 1) * CELL_HEIGHT),
+                             std::size_t{a.getSize().y});
+    return from >= to ||
+           std::equal(a.getPixelsPtr() + from * row_bytes, a.getPixelsPtr() + to * row_bytes,
+                      b.getPixelsPtr() + from * row_bytes);
+}
+
+void writeRandScript(const std::string& path, const std::vector<int>& values) {
+    // Written beside the file and renamed over it, so that rand() never reads half a script.
+    {
+        std::ofstream file(path + ".new");
+        for (const int value : values) {
+            file << value << '\n';
+        }
+    }
+    std::filesystem::rename(path + ".new", path);
+}
+
+std::vector<long long> readRandCalls(const std::string& path) {
+    std::vector<long long> calls;
+    std::ifstream file(path);
+    for (long long call = 0; file >> call;) {
+        calls.push_back(call);
+    }
+    return calls;
 }
 
 }  // namespace lm_test

@@ -1,14 +1,15 @@
+// Battles: how each kind of enemy arrives and takes its turns, the hero's commands, guards, and
+// how a battle ends.
+
 #include "game/Battle.h"
 
 #include "GameTest.h"
 #include "engine/GameManager.h"
-#include "engine/ViewObject.h"
 #include "game/Enemy.h"
-#include "game/EnemyStats.h"
 #include "game/EventAttack.h"
+#include "game/EventTurn.h"
 #include "game/Hero.h"
 #include "game/HeroCombat.h"
-#include "game/PlayerStats.h"
 
 #include <algorithm>
 
@@ -16,36 +17,186 @@ namespace lm_test {
 namespace {
 
 using lm::Keyboard::Key;
+using Lines = std::vector<std::string>;
+
+/// A battle against one enemy of a kind, made as the battle makes it, without the walking hero.
+class EnemyTest : public GameTest {
+protected:
+    void spawn(const std::string& kind) {
+        auto* p_battle = new Battle;
+        const std::map<std::string, void (Battle::*)()> spawns = {{"Goblin", &Battle::spawnGoblin},
+                                                                  {"Zombie", &Battle::spawnZombie},
+                                                                  {"Knight", &Battle::spawnKnight},
+                                                                  {"Wizard", &Battle::spawnWizard}};
+        (p_battle->*spawns.at(kind))();
+        p_enemy = static_cast<Enemy*>(find(kind));
+        ASSERT_NE(p_enemy, nullptr);
+    }
+    /// The enemy's turn with a scripted roll, and the end of the step.
+    void turn(int roll) {
+        rolls({roll});
+        EventTurn turn_event;
+        lm::WorldManager::getInstance().onEvent(&turn_event);
+        update();
+    }
+    /// The hero's attack of 2; what it cost the enemy.
+    int heroHits() {
+        const int before = p_enemy->getHealth();
+        EventAttack attack(2, find("HeroCombat"));
+        lm::WorldManager::getInstance().onEvent(&attack);
+        return before - p_enemy->getHealth();
+    }
+    /// Ends the battle by taking everything out of the world.
+    static void clear() {
+        for (lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
+            lm::WorldManager::getInstance().markForDelete(p_object);
+        }
+        update();
+    }
+    static int heroHealth() { return fighter()->getHealth(); }
+    static HeroCombat* fighter() { return static_cast<HeroCombat*>(find("HeroCombat")); }
+
+    Enemy* p_enemy = nullptr;
+};
+
+TEST_F(EnemyTest, EachKindArrivesWithItsHealthDamageAndAnnouncement) {
+    const struct {
+        const char* kind;
+        int health;
+        int damage;
+    } kinds[] = {{"Goblin", 7, 2}, {"Zombie", 8, 1}, {"Knight", 9, 3}, {"Wizard", 8, 2}};
+    for (const auto& expected : kinds) {
+        spawn(expected.kind);
+        const std::string announcement = std::string("A ") + expected.kind + " appears!";
+        EXPECT_EQ(p_enemy->getHealth(), expected.health) << expected.kind;
+        EXPECT_EQ(p_enemy->getMaxHealth(), expected.health) << expected.kind;
+        EXPECT_EQ(p_enemy->getDamage(), expected.damage) << expected.kind;
+        EXPECT_EQ(p_enemy->getPosition(), lm::Vector(40, 20));
+        EXPECT_EQ(shown("EnemyStats"), expected.health) << expected.kind;
+        // The zombie shows its announcement on screen; the others write it to the log.
+        const bool on_screen = std::string(expected.kind) == "Zombie";
+        EXPECT_EQ(message(), on_screen ? announcement : "0 messages");
+        EXPECT_EQ(logLines().back() == announcement, !on_screen) << expected.kind;
+        clear();
+        EXPECT_EQ(logLines().back(), "Enemy was defeated");
+    }
+}
+
+struct TurnCase {
+    const char* kind;
+    int roll;
+    const char* message;
+    int hero_loss;       // what the turn cost the hero
+    int next_hit_costs;  // what the hero's next attack of 2 costs the enemy
+};
+
+class EnemyTurnTest : public EnemyTest, public ::testing::WithParamInterface<TurnCase> {};
+
+TEST_P(EnemyTurnTest, EveryRollShowsItsMessageThenActs) {
+    spawn(GetParam().kind);
+    turn(GetParam().roll);
+    EXPECT_EQ(message(), GetParam().message);
+    EXPECT_EQ(10 - heroHealth(), GetParam().hero_loss);
+    EXPECT_EQ(heroHits(), GetParam().next_hit_costs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllRolls, EnemyTurnTest,
+    ::testing::Values(TurnCase{"Goblin", 1, "The Goblin attacked!", 2, 2},
+                      TurnCase{"Goblin", 2, "The Goblin defended!", 0, 1},
+                      TurnCase{"Goblin", 3, "The Goblin defended!", 0, 1},
+                      TurnCase{"Goblin", 9, "The Goblin inflicted a critical hit!", 4, 2},
+                      TurnCase{"Zombie", 4, "The Zombie attacked!", 1, 2},
+                      TurnCase{"Zombie", 5, "The Zombie defended!", 0, 1},
+                      TurnCase{"Zombie", 6, "The Zombie defended!", 0, 1},
+                      TurnCase{"Zombie", 7, "The Zombie regenerated!", 0, 2},
+                      TurnCase{"Knight", 2, "The Knight attacked!", 3, 2},
+                      TurnCase{"Knight", 3, "The Knight defended!", 0, 1},
+                      TurnCase{"Knight", 6, "The Knight defended!", 0, 1},
+                      TurnCase{"Knight", 7, "The Knight attacked, then defended!", 3, 1},
+                      TurnCase{"Wizard", 2, "The Wizard attacked!", 2, 2},
+                      TurnCase{"Wizard", 3, "The Wizard defended", 0, 1},
+                      TurnCase{"Wizard", 4, "The Wizard charged its staff", 0, 2},
+                      TurnCase{"Wizard", 11, "The Wizard charged its staff", 0, 2}),
+    [](const ::testing::TestParamInfo<TurnCase>& turn) {
+        return std::string(turn.param.kind) + "Rolls" + std::to_string(turn.param.roll);
+    });
+
+TEST_F(EnemyTest, SpecialMovesLastAsTheyShould) {
+    spawn("Zombie");
+    turn(0);  // the announcement makes way for the first turn's message
+    EXPECT_EQ(message(), "The Zombie attacked!");
+    EXPECT_EQ(heroHits(), 2);
+    turn(7);
+    EXPECT_EQ(p_enemy->getHealth(), 8) << "no further than its full health";
+    heroHits();
+    heroHits();
+    turn(9);
+    EXPECT_EQ(p_enemy->getHealth(), 6);
+    EXPECT_EQ(shown("EnemyStats"), 6);
+
+    clear();
+    spawn("Wizard");
+    turn(4);
+    turn(5);
+    EXPECT_EQ(p_enemy->getDamage(), 6) << "charges add up for the rest of the battle";
+    turn(0);
+    EXPECT_EQ(heroHealth(), 4);
+    fighter()->defend();
+    turn(1);
+    EXPECT_EQ(heroHealth(), 1);
+
+    clear();
+    spawn("Goblin");
+    turn(4);
+    EXPECT_EQ(p_enemy->getDamage(), 2) << "a critical hit leaves the damage as it was";
+}
+
+TEST_F(EnemyTest, OnlyAHitClearsAGuardAndADefeatedEnemyTakesNoTurn) {
+    spawn("Knight");
+    turn(3);
+    turn(3);
+    EXPECT_EQ(heroHits(), 1);
+    EXPECT_EQ(heroHits(), 2);
+    EXPECT_EQ(logLines().back(), "The Hero deals 2 damage");
+    EventAttack own(5, p_enemy);
+    EXPECT_EQ(p_enemy->eventHandler(&own), 1);
+    EXPECT_EQ(p_enemy->getHealth(), 6) << "its own attack passes it by";
+
+    fighter()->defend();
+    EventAttack weak(1, p_enemy);  // on a guard, a hit of 1 costs nothing and clears it
+    lm::WorldManager::getInstance().onEvent(&weak);
+    EXPECT_EQ(heroHealth(), 10);
+    lm::WorldManager::getInstance().onEvent(&weak);
+    EXPECT_EQ(heroHealth(), 9);
+    EXPECT_EQ(shown("PlayerStats"), 9);
+    EventAttack heros(5, fighter());
+    EXPECT_EQ(fighter()->eventHandler(&heros), 1);
+    EXPECT_EQ(heroHealth(), 9) << "his own attack never hurts him";
+
+    p_enemy->setHealth(0);
+    const std::size_t rolled = rollsTaken();
+    EventTurn turn_event;
+    EXPECT_EQ(p_enemy->eventHandler(&turn_event), 0);
+    EXPECT_EQ(rollsTaken(), rolled);
+}
 
 /// A goblin battle laid over a hero walking low in the world, as an encounter makes it.
-class BattleTest : public GameTest {
+class BattleTest : public EnemyTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
+        EnemyTest::SetUp();
         p_hero = new Hero;
         p_hero->setPosition(lm::Vector(20, 70));
         lm::WorldManager::getInstance().setViewFollowing(p_hero);
-        scriptRand({1, 0});
+        rolls({1, 0});
         step();
-        ASSERT_EQ(count("Goblin"), 1);
-    }
-    void TearDown() override {
-        lm::GameManager::getInstance().setGameOver(false);
-        GameTest::TearDown();
-    }
-
-    static HeroCombat* fighter() { return static_cast<HeroCombat*>(find("HeroCombat")); }
-    static Enemy* enemy() { return static_cast<Enemy*>(find("Goblin")); }
-    static int shown(const std::string& type) {
-        return static_cast<lm::ViewObject*>(find(type))->getValue();
-    }
-    static std::string message() {
-        const lm::ObjectList logs = lm::WorldManager::getInstance().objectsOfType("EventLog");
-        return logs.size() == 1 ? static_cast<lm::ViewObject*>(logs.front())->getViewString()
-                                : std::to_string(logs.size()) + " messages";
+        rolls({0});
+        p_enemy = static_cast<Enemy*>(find("Goblin"));
+        ASSERT_NE(p_enemy, nullptr);
     }
     bool logHas(const std::string& line) const {
-        const std::vector<std::string> log = logLines();
+        const Lines log = logLines();
         return std::find(log.begin(), log.end(), line) != log.end();
     }
     /// Steps until the hero's figure takes commands again.
@@ -54,158 +205,107 @@ protected:
             step();
         }
     }
-
     Hero* p_hero = nullptr;
 };
 
 TEST_F(BattleTest, TheSceneIsLaidOverTheViewWithMusicAndBothHealthViews) {
-    EXPECT_EQ(types(), (std::vector<std::string>{"Hero", "Battle", "HeroCombat", "PlayerStats",
-                                                 "EnemyStats", "Goblin"}));
+    EXPECT_EQ(types(),
+              (Lines{"Hero", "Battle", "HeroCombat", "PlayerStats", "EnemyStats", "Goblin"}));
     // The view follows the hero at (20, 70): its corner is (0, 40).
     EXPECT_EQ(find("Battle")->getPosition(), lm::Vector(30, 60));
     EXPECT_EQ(fighter()->getPosition(), lm::Vector(20, 60));
-    EXPECT_EQ(enemy()->getPosition(), lm::Vector(40, 60));
+    EXPECT_EQ(p_enemy->getPosition(), lm::Vector(40, 60));
     EXPECT_EQ(find("PlayerStats")->getPosition(), lm::Vector(10, 1));
     EXPECT_EQ(find("EnemyStats")->getPosition(), lm::Vector(30, 1));
     EXPECT_EQ(shown("PlayerStats"), 10);
-    EXPECT_EQ(shown("EnemyStats"), 7);
-    EXPECT_EQ(fighter()->getHealth(), 10);
     EXPECT_EQ(fighter()->getDamage(), 2);
     EXPECT_TRUE(musicPlaying());
     EXPECT_EQ(logLines().back(), "A Goblin appears!");
 }
 
-TEST_F(BattleTest, AnAttackHandsTheTurnToTheEnemyThenWaitsSixtySteps) {
-    scriptRand({0});  // the goblin attacks
+TEST_F(BattleTest, ACommandHandsTheTurnOverOnceThenWaitsSixtySteps) {
     press(Key::A);
-    EXPECT_EQ(enemy()->getHealth(), 5);
+    press(Key::D);  // in the same step: one exchange
+    EXPECT_EQ(p_enemy->getHealth(), 5);
     EXPECT_EQ(shown("EnemyStats"), 5);
-    EXPECT_EQ(fighter()->getHealth(), 8);
+    EXPECT_EQ(heroHealth(), 8);
     EXPECT_EQ(shown("PlayerStats"), 8);
     update();
     EXPECT_EQ(message(), "The Goblin attacked!");
     EXPECT_TRUE(logHas("The Hero deals 2 damage"));
-
-    // Held down, the key repeats its command once every 60 steps.
     for (int i = 0; i < 59; ++i) {
         step();
         press(Key::A);
         press(Key::D);
     }
-    EXPECT_EQ(enemy()->getHealth(), 5);
+    EXPECT_EQ(p_enemy->getHealth(), 5);
     step();
-    scriptRand({2});  // the goblin defends
-    press(Key::A);
-    update();
-    EXPECT_EQ(enemy()->getHealth(), 3);
-    EXPECT_EQ(message(), "The Goblin defended!");
-    EXPECT_EQ(fighter()->getHealth(), 8);
+    rolls({2});  // the goblin defends
+    press(Key::D);
+    EXPECT_EQ(heroHealth(), 8);
+    waitOut();
+    rolls({0});
+    press(Key::A);  // on the defending goblin: 1; the hero still defended: 2 / 2
+    EXPECT_EQ(p_enemy->getHealth(), 4);
+    EXPECT_EQ(heroHealth(), 7);
+    waitOut();
+    press(Key::X);  // not a command: no turn
+    EXPECT_EQ(heroHealth(), 7);
 }
 
-TEST_F(BattleTest, QWhileWaitingQuitsOnlyThroughTheWalkingHero) {
+TEST_F(BattleTest, QQuitsThroughTheWalkingHeroAndTheFigureOnceItsWaitIsOver) {
     lm::GameManager& game_manager = lm::GameManager::getInstance();
-    press(Key::D);
     press(Key::Q);
     EXPECT_TRUE(game_manager.getGameOver());
+    EXPECT_EQ(p_enemy->getHealth(), 7) << "Q hands over no turn";
     game_manager.setGameOver(false);
-
     lm::WorldManager::getInstance().markForDelete(p_hero);
+    press(Key::D);
     update();
     press(Key::Q);
-    EXPECT_FALSE(game_manager.getGameOver());
+    EXPECT_FALSE(game_manager.getGameOver()) << "the figure waits";
     waitOut();
     press(Key::Q);
     EXPECT_TRUE(game_manager.getGameOver());
-    EXPECT_EQ(enemy()->getHealth(), 7) << "Q hands over no turn";
-}
-
-TEST_F(BattleTest, AAndDInOneStepMakeOneExchange) {
-    scriptRand({0, 0});
-    press(Key::A);
-    press(Key::D);
-    EXPECT_EQ(randValuesLeft(), 1);
-    EXPECT_EQ(enemy()->getHealth(), 5);
-}
-
-TEST_F(BattleTest, DefendingHalvesTheNextHitOnlyOnEitherSide) {
-    scriptRand({2});  // the goblin defends
-    press(Key::D);
-    EXPECT_EQ(fighter()->getHealth(), 10);
-    waitOut();
-    scriptRand({0});  // the goblin attacks
-    press(Key::A);    // on the defending goblin: 1
-    EXPECT_EQ(enemy()->getHealth(), 6);
-    EXPECT_TRUE(logHas("The Hero deals 1 damage"));
-    EXPECT_EQ(fighter()->getHealth(), 9) << "the hero still defended: 2 / 2";
-    EXPECT_EQ(shown("PlayerStats"), 9);
-    waitOut();
-    scriptRand({0});
-    press(Key::A);
-    EXPECT_EQ(enemy()->getHealth(), 4);
-    EXPECT_EQ(fighter()->getHealth(), 7);
-
-    // A hit of 1 on a defending hero costs nothing, and still clears the guard.
-    fighter()->defend();
-    EventAttack weak(1, enemy());
-    lm::WorldManager::getInstance().onEvent(&weak);
-    EXPECT_EQ(fighter()->getHealth(), 7);
-    lm::WorldManager::getInstance().onEvent(&weak);
-    EXPECT_EQ(fighter()->getHealth(), 6);
-    EXPECT_EQ(shown("PlayerStats"), 6);
-}
-
-TEST_F(BattleTest, TheHerosOwnAttackNeverHurtsHim) {
-    EventAttack own(5, fighter());
-    lm::WorldManager::getInstance().onEvent(&own);
-    EXPECT_EQ(fighter()->getHealth(), 10);
-    EXPECT_EQ(enemy()->getHealth(), 2);
-    EventAttack foreign(5, p_hero);
-    EXPECT_EQ(fighter()->eventHandler(&foreign), 1);
-    EXPECT_EQ(fighter()->getHealth(), 5);
 }
 
 TEST_F(BattleTest, VictoryRemovesExactlyTheBattleAndTheWalkGoesOn) {
-    enemy()->setHealth(1);
-    scriptRand({0});
+    p_enemy->setHealth(1);
+    fighter()->setHealth(1);
+    const std::size_t rolled = rollsTaken();
     press(Key::A);
-    EXPECT_EQ(randValuesLeft(), 1) << "a defeated enemy takes no turn";
-    EXPECT_EQ(fighter()->getHealth(), 10);
+    EXPECT_EQ(rollsTaken(), rolled) << "a defeated enemy takes no turn";
     update();
-    EXPECT_EQ(types(), std::vector<std::string>{"Hero"});
+    EXPECT_EQ(types(), Lines{"Hero"});
     EXPECT_FALSE(musicPlaying());
-    const std::vector<std::string> log = logLines();
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[log.size() - 2], "The Hero deals 2 damage");
-    EXPECT_EQ(log.back(), "Enemy was defeated");
-
+    const Lines log = logLines();
+    EXPECT_EQ(Lines(log.end() - 2, log.end()),
+              (Lines{"The Hero deals 2 damage", "Enemy was defeated"}));
     EXPECT_TRUE(Hero::isInBattle());
     step();
     EXPECT_FALSE(Hero::isInBattle());
     press(Key::W);
     EXPECT_EQ(p_hero->getPosition(), lm::Vector(20, 69));
-
-    scriptRand({1, 3});
+    rolls({1, 3, 0});
     step();
     ASSERT_EQ(count("Zombie"), 1);
-    EXPECT_EQ(fighter()->getHealth(), 10);
+    EXPECT_EQ(heroHealth(), 10);
     EXPECT_EQ(shown("PlayerStats"), 10);
 }
 
 TEST_F(BattleTest, DefeatClearsTheWorldInOneStepAndShowsTheTitleWithMusic) {
     fighter()->setHealth(2);
-    scriptRand({4});  // a critical hit for 4
-    press(Key::D);    // halved to 2: still enough
-    EXPECT_EQ(message(), "The Goblin inflicted a critical hit!");
+    rolls({4});     // a critical hit for 4
+    press(Key::D);  // halved to 2: still enough
     update();
-    EXPECT_EQ(types(), std::vector<std::string>{"StartScreen"});
+    EXPECT_EQ(types(), Lines{"StartScreen"});
     EXPECT_EQ(lm::WorldManager::getInstance().getView().getCorner(), lm::Vector(0, 0));
     EXPECT_TRUE(musicPlaying());
     EXPECT_TRUE(logHas("Enemy was defeated"));
-
     // The first step of the next game cannot start an encounter; the flag clears from the world.
     press(Key::SPACE);
     update();
-    scriptRand({1});
+    rolls({1, 0});
     step();
     EXPECT_EQ(count("Battle"), 0);
     EXPECT_FALSE(Hero::isInBattle());

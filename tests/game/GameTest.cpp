@@ -2,53 +2,39 @@
 
 #include "engine/EventKeyboard.h"
 #include "engine/EventStep.h"
-#include "engine/Music.h"
+#include "engine/GameManager.h"
 #include "engine/ResourceManager.h"
+#include "engine/ViewObject.h"
 #include "game/GameResource.h"
 
-#include <deque>
-#include <utility>
-
-namespace {
-
-std::deque<int> rand_values;
-std::function<int()> rand_generator;
-
-}  // namespace
-
-// Takes the place of the C library's rand() for every caller in this program, the game included.
-extern "C" int rand() noexcept {
-    if (rand_values.empty()) {
-        return rand_generator ? rand_generator() : 0;
-    }
-    const int value = rand_values.front();
-    rand_values.pop_front();
-    return value;
-}
+#include <cstdlib>
 
 namespace lm_test {
 
-void scriptRand(std::initializer_list<int> values) {
-    rand_values.insert(rand_values.end(), values);
-}
-
-void randFrom(std::function<int()> generator) {
-    rand_generator = std::move(generator);
-}
-
-int randValuesLeft() {
-    return static_cast<int>(rand_values.size());
-}
-
 void GameTest::SetUp() {
     EngineTest::SetUp();
+    setenv("LUMORA_RAND_FILE", (scratch.path() + "/rand.txt").c_str(), 1);
+    setenv("LUMORA_RAND_CALLS", (scratch.path() + "/rand-calls.txt").c_str(), 1);
+    rolls({0});
     lm::WorldManager& world_manager = lm::WorldManager::getInstance();
     world_manager.setBoundary(lm::Box(lm::Vector(0, 0), 60, 80));
     world_manager.setView(lm::Box(lm::Vector(0, 0), 60, 40));
-
     for (const GameResource& resource : GAME_RESOURCES) {
         ASSERT_EQ(resource.load(sourcePath("")), 0) << resource.file;
     }
+}
+
+void GameTest::TearDown() {
+    lm::GameManager::getInstance().setGameOver(false);
+    EngineTest::TearDown();
+}
+
+void GameTest::rolls(const std::vector<int>& values) const {
+    writeRandScript(scratch.path() + "/rand.txt", values);
+}
+
+std::size_t GameTest::rollsTaken() const {
+    return readRandCalls(scratch.path() + "/rand-calls.txt").size();
 }
 
 void GameTest::press(lm::Keyboard::Key key) {
@@ -89,6 +75,17 @@ int GameTest::count(const std::string& type) {
 lm::Object* GameTest::find(const std::string& type) {
     const lm::ObjectList objects = lm::WorldManager::getInstance().objectsOfType(type);
     return objects.empty() ? nullptr : objects.front();
+}
+
+int GameTest::shown(const std::string& type) {
+    const auto* p_view = dynamic_cast<lm::ViewObject*>(find(type));
+    return p_view == nullptr ? -1000 : p_view->getValue();
+}
+
+std::string GameTest::message() {
+    const lm::ObjectList logs = lm::WorldManager::getInstance().objectsOfType("EventLog");
+    return logs.size() == 1 ? static_cast<lm::ViewObject*>(logs.front())->getViewString()
+                            : std::to_string(logs.size()) + " messages";
 }
 
 bool GameTest::musicPlaying() {

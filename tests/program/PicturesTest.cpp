@@ -1,27 +1,16 @@
-// Takes the README's pictures from the real program: screenshots of the title, the controls, the
-// overworld and a battle, and the frames of a short play. Run by scripts/pictures.sh, which names
-// the folder in LUMORA_PICTURES and turns the frames into an animated GIF; skipped otherwise.
+// Takes the README's pictures from the real program: the title, the controls, the overworld and
+// a battle, and the frames of a short play. Run by scripts/pictures.sh, which names the folder in
+// LUMORA_PICTURES and turns the frames into an animated GIF; skipped otherwise.
 
 #include "GameProcess.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 
 namespace lm_test {
 namespace {
 
 using namespace std::chrono_literals;
-
-/// The part of the window the game draws on: 60 x 40 cells of 9 x 17 pixels.
-sf::Image viewOf(const sf::Image& window) {
-    sf::Image view;
-    view.create(540, 680);
-    view.copy(window, 0, 0, sf::IntRect(0, 0, 540, 680));
-    return view;
-}
 
 class Pictures : public ProgramTest {
 protected:
@@ -33,49 +22,44 @@ protected:
         pictures = folder;
         ProgramTest::SetUp();
     }
-
-    void save(const std::string& name) const {
-        ASSERT_TRUE(viewOf(game.screenshot()).saveToFile(pictures + "/" + name + ".png"));
+    /// The part of the window the game draws on, 60 x 40 cells of 9 x 17 pixels, saved.
+    void save(const std::string& path) const {
+        sf::Image view;
+        view.create(540, 680);
+        view.copy(game.screenshot(), 0, 0, sf::IntRect(0, 0, 540, 680));
+        ASSERT_TRUE(view.saveToFile(pictures + "/" + path));
     }
-
-    /// Keeps a frame of the play every fifth of a second for a while.
+    /// A frame of the play every fifth of a second for a while.
     void film(std::chrono::milliseconds how_long) {
-        const auto end = std::chrono::steady_clock::now() + how_long;
-        while (std::chrono::steady_clock::now() < end) {
+        for (const auto end = std::chrono::steady_clock::now() + how_long;
+             std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(150ms)) {
             char name[32];
-            std::snprintf(name, sizeof name, "/frame-%03d.png", frames++);
-            viewOf(game.screenshot()).saveToFile(pictures + "/frames" + name);
-            std::this_thread::sleep_for(150ms);
+            std::snprintf(name, sizeof name, "frames/frame-%03d.png", frames++);
+            save(name);
         }
     }
-
     std::string pictures;
     int frames = 0;
 };
 
 TEST_F(Pictures, OfTheScreensAndOfAShortPlay) {
-    save("title");
-    ASSERT_TRUE(game.tapUntil(
-        "c", [&](const sf::Image& shown) { return !sameRows(shown, title, 0, 1000); }));
+    save("title.png");
+    ASSERT_TRUE(
+        game.tapUntil("c", [&](const sf::Image& shown) { return !sameRows(shown, title); }));
     std::this_thread::sleep_for(200ms);
-    save("controls");
-    ASSERT_TRUE(game.tapUntil(
-        "x", [&](const sf::Image& shown) { return sameRows(shown, title, 0, 1000); }));
-
+    save("controls.png");
+    ASSERT_TRUE(game.tapUntil("x", [&](const sf::Image& shown) { return sameRows(shown, title); }));
     film(1s);
     game.hold("space", 150ms);
     film(500ms);
-    save("overworld");
-    game.keyDown("s");
-    film(400ms);
-    game.keyUp("s");
-    game.keyDown("d");
-    film(300ms);
-    game.keyUp("d");
-    film(500ms);
-    game.scriptRand({1, 7, 0});  // a wizard, attacking every turn
+    save("overworld.png");
+    for (const char* key : {"s", "d"}) {
+        game.hold(key, 350ms);
+        film(300ms);
+    }
+    game.rolls({1, 7, 0});  // a wizard, attacking every turn
     film(700ms);
-    save("battle");
+    save("battle.png");
     for (int blow = 0; blow < 2; ++blow) {
         game.hold("a", 60ms);
         film(2200ms);

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <sys/stat.h>
 #include <vector>
 
@@ -53,14 +54,20 @@ void refresh() {
 }
 
 void noteTheCall() {
-    static FILE* const calls = [] {
-        const char* path = std::getenv("LUMORA_RAND_CALLS");
-        FILE* file = path != nullptr ? std::fopen(path, "a") : nullptr;
-        if (file != nullptr) {
-            std::setvbuf(file, nullptr, _IOLBF, 0);
+    // Opened again whenever the variable names another file, as a new test does.
+    static std::string opened;
+    static FILE* calls = nullptr;
+    const char* path = std::getenv("LUMORA_RAND_CALLS");
+    if (path != nullptr && opened != path) {
+        if (calls != nullptr) {
+            std::fclose(calls);
         }
-        return file;
-    }();
+        opened = path;
+        calls = std::fopen(path, "a");
+        if (calls != nullptr) {
+            std::setvbuf(calls, nullptr, _IOLBF, 0);
+        }
+    }
     if (calls != nullptr) {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);

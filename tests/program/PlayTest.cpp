@@ -1,0 +1,406 @@
+// The real program, played from the outside as a player on a desktop plays it.
+
+#include "../XServer.h"
+#include "GameProcess.h"
+
+#include <algorithm>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+namespace lm_test {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr auto SOUND_DELAY = 800ms;  // for the sound output to reach its file
+constexpr int CELL = 17;             // pixels of a row of cells
+
+/// Whether the battle's health views, in the top three rows of cells, are the same.
+bool statusSame(const sf::Image& a, const sf::Image& b) {
+    return sameRows(a, b, 0, 2);
+}
+
+/// The leftmost column of the hero's colour (cyan), or -1.
+int heroLeftEdge(const sf::Image& shown) {
+    for (unsigned int x = 0; x < shown.getSize().x; ++x) {
+        for (unsigned int y = 0; y < shown.getSize().y; ++y) {
+            const sf::Color pixel = shown.getPixel(x, y);
+            if (pixel.r == 0 && pixel.g > 128 && pixel.b > 128) {
+                return static_cast<int>(x);
+            }
+        }
+    }
+    return -1;
+}
+
+/// Whether the picture moved up by whole rows of cells, outside the rows where the hero stands.
+bool scrolledBy(const sf::Image& before, const sf::Image& after, int rows) {
+    for (unsigned int y = 0; y + rows * CELL < 680; ++y) {
+        for (unsigned int x = 0; x < 540 && (y < 17 * CELL || y >= 24 * CELL); ++x) {
+            if (after.getPixel(x, y) != before.getPixel(x, y + rows * CELL)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+using PlayTest = ProgramTest;
+
+TEST_F(PlayTest, TheTitleWithMusicTheSilentControlsAndBack) {
+    EXPECT_TRUE(matchesReference(title, "title"));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the title plays the music";
+    ASSERT_TRUE(
+        game.tapUntil("c", [&](const sf::Image& shown) { return !sameRows(shown, title); }));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(matchesReference(game.screenshot(), "controls"));
+    EXPECT_FALSE(game.soundAudible()) << "the controls are silent";
+    ASSERT_TRUE(game.tapUntil("x", [&](const sf::Image& shown) { return sameRows(shown, title); }));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the title plays the music again";
+    quit();
+    Lines loaded;
+    for (const std::string& line : game.log()) {
+        if (line.rfind("SRM::loadSprite(): Sprite '", 0) == 0) {
+            loaded.push_back(line.substr(27, line.find('\'', 27) - 27) +
+                             line.substr(line.rfind(' ')));
+        }
+    }
+    EXPECT_EQ(loaded, (Lines{"rock loaded.", "tree loaded.", "bush loaded.", "grass loaded.",
+                             "hero loaded.", "hero_combat loaded.", "goblin loaded.",
+                             "battle loaded.", "zombie loaded.", "knight loaded.", "wizard loaded.",
+                             "start-screen loaded.", "controls loaded."}));
+    EXPECT_EQ(gameLines(),
+              (Lines{"GameManager: run ended", "SRM::shutDown(): Successfully stopped."}));
+}
+
+TEST_F(PlayTest, TheViewFollowsTheHeroRowByRowAndTreesStopHim) {
+    startWalking();
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(matchesReference(game.screenshot(), "overworld"));
+    EXPECT_FALSE(game.soundAudible()) << "the overworld is silent";
+    const sf::Image before = game.screenshot();
+    ASSERT_TRUE(
+        game.tapUntil("s", [&](const sf::Image& shown) { return scrolledBy(before, shown, 1); }));
+    game.hold("a", 1200ms);  // into the column of trees west of him
+    const int stopped = heroLeftEdge(game.screenshot());
+    game.hold("a", 400ms);
+    EXPECT_EQ(heroLeftEdge(game.screenshot()), stopped) << "the trees hold him";
+    EXPECT_GE(stopped, 12 * 9) << "beside the trees, not in them";
+    EXPECT_LT(stopped, 13 * 9);
+    quit();
+}
+
+struct Foe {
+    const char* name;
+    int enemy_roll;            // the encounter's second roll
+    int turn_roll;             // the enemy's roll on every turn
+    const char* announcement;  // in the log, or empty for the zombie's on-screen one
+    int full_hits;             // blows of 2 to win
+    int halved_hits;           // blows of 1 to win, on a guard
+};
+
+class BattleTest : public ProgramTest {
+protected:
+    /// The next step's encounter with this enemy; every later roll gives turn_roll.
+    void encounter(int enemy_roll, int turn_roll) {
+        game.rolls({1, enemy_roll, turn_roll});
+        ASSERT_TRUE(
+            game.waitFor([&](const sf::Image& shown) { return !statusSame(shown, overworld); }));
+        std::this_thread::sleep_for(100ms);
+    }
+    /// A command's key, pressed once the hero's figure is ready, until the blows land.
+    void command(const std::string& key) {
+        const sf::Image before = game.screenshot();
+        ASSERT_TRUE(
+            game.tapUntil(key, [&](const sf::Image& shown) { return !statusSame(shown, before); }));
+    }
+};
+
+class BattlePlayTest : public BattleTest, public ::testing::WithParamInterface<Foe> {};
+
+// Goblins, zombies and wizards attack every turn (the hero survives their four turns); the knight,
+// who would win that way, defends every turn instead, and each blow after the first costs it 1.
+TEST_P(BattlePlayTest, TheHeroWinsAndTheWalkGoesOnInSilence) {
+    const Foe& foe = GetParam();
+    startWalking();
+    encounter(foe.enemy_roll, foe.turn_roll);
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the battle plays the music";
+    if (std::string(foe.name) == "goblin") {
+        EXPECT_TRUE(matchesReference(game.screenshot(), "battle-goblin"));
+    }
+    for (int hit = 0; hit < foe.full_hits + foe.halved_hits; ++hit) {
+        command("a");
+    }
+    ASSERT_TRUE(game.waitFor([&](const sf::Image& shown) { return statusSame(shown, overworld); }));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_FALSE(game.soundAudible()) << "the music stops with the battle";
+    quit();
+    Lines expected;
+    if (*foe.announcement != '\0') {
+        expected.push_back(foe.announcement);
+    }
+    expected.insert(expected.end(), foe.full_hits, "The Hero deals 2 damage");
+    expected.insert(expected.end(), foe.halved_hits, "The Hero deals 1 damage");
+    expected.insert(expected.end(), {"Enemy was defeated", "GameManager: run ended",
+                                     "SRM::shutDown(): Successfully stopped."});
+    EXPECT_EQ(gameLines(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, BattlePlayTest,
+                         ::testing::Values(Foe{"goblin", 0, 0, "A Goblin appears!", 4, 0},
+                                           Foe{"zombie", 3, 0, "", 4, 0},
+                                           Foe{"knight", 6, 3, "A Knight appears!", 1, 7},
+                                           Foe{"wizard", 7, 0, "A Wizard appears!", 4, 0}),
+                         [](const auto& foe) { return std::string(foe.param.name); });
+
+TEST_F(BattleTest, AKnightWinsAndTheTitleComesBackInViewWithMusic) {
+    startWalking();
+    game.hold("s", 1500ms);  // low in the world, so that the view stands away from its start
+    encounter(6, 0);
+    command("d");  // guarded, the hero takes 1 of the knight's 3; then three exchanges of blows
+    for (int hit = 0; hit < 3; ++hit) {
+        command("a");
+    }
+    EXPECT_TRUE(game.waitFor([&](const sf::Image& shown) { return sameRows(shown, title); }));
+    std::this_thread::sleep_for(SOUND_DELAY);
+    EXPECT_TRUE(game.soundAudible()) << "the title after a defeat plays the music";
+    quit();
+    const std::string hit = "The Hero deals 2 damage";
+    EXPECT_EQ(gameLines(),
+              (Lines{"A Knight appears!", hit, hit, hit, "Enemy was defeated",
+                     "GameManager: run ended", "SRM::shutDown(): Successfully stopped."}));
+}
+
+/// A stop signal, or Q, on the title or in a battle.
+class StopTest : public BattleTest, public ::testing::WithParamInterface<std::pair<int, bool>> {};
+
+TEST_P(StopTest, EndsTheGameCleanly) {
+    const auto [signal_number, in_battle] = GetParam();
+    if (in_battle) {
+        startWalking();
+        encounter(7, 0);
+    }
+    Lines expected = {"GameManager: run ended", "SRM::shutDown(): Successfully stopped."};
+    if (signal_number == 0) {
+        quit();
+    } else {
+        game.sendSignal(signal_number);
+        EXPECT_EQ(game.waitForExit(5s), 0);
+        expected.insert(expected.begin(), std::string("GameManager: SIG") +
+                                              sigabbrev_np(signal_number) +
+                                              " received, ending the game");
+    }
+    if (in_battle) {
+        expected.insert(expected.begin(), "A Wizard appears!");
+        expected.push_back("Enemy was defeated");  // the wizard leaves with everything else
+    }
+    EXPECT_EQ(gameLines(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SignalsAndQ, StopTest,
+    ::testing::Values(std::pair(SIGINT, false), std::pair(SIGTERM, false), std::pair(SIGHUP, false),
+                      std::pair(SIGINT, true), std::pair(SIGTERM, true), std::pair(SIGHUP, true),
+                      std::pair(0, true)),
+    [](const auto& stop) {
+        return std::string(stop.param.first == 0 ? "Q" : sigabbrev_np(stop.param.first)) +
+               (stop.param.second ? "InBattle" : "OnTheTitle");
+    });
+
+using DesktopTest = ProgramTest;
+
+TEST_F(DesktopTest, OnlyKeysOfItsOwnWindowCountButItsCloseButtonAlways) {
+    {
+        const x::OtherWindow terminal;
+        ASSERT_TRUE(terminal.hasFocus());
+        game.hold("space", 300ms);
+        game.hold("q", 300ms);
+        EXPECT_TRUE(sameRows(game.screenshot(), title)) << "still the title";
+        EXPECT_EQ(game.waitForExit(1s), -1) << "still running";
+        x::requestClose(game.window());
+        EXPECT_EQ(game.waitForExit(5s), 0);
+    }
+    EXPECT_EQ(gameLines(),
+              (Lines{"InputManager: window closed, ending the game", "GameManager: run ended",
+                     "SRM::shutDown(): Successfully stopped."}));
+}
+
+TEST_F(DesktopTest, AResizedWindowShowsTheWholePictureInItsShapeInTheMiddle) {
+    const Bounds picture = litBounds(title);
+    const sf::Vector2u sizes[] = {{1280, 768}, {1024, 1024}, {640, 360}, {1024, 768}};
+    for (const sf::Vector2u size : sizes) {
+        x::resize(game.window(), size.x, size.y);
+        const float scale = std::min(size.x / 1024.0f, size.y / 768.0f);
+        const float left = (size.x - 1024 * scale) / 2;
+        const float top = (size.y - 768 * scale) / 2;
+        const Bounds expected{static_cast<int>(std::lround(left + picture.left * scale)),
+                              static_cast<int>(std::lround(top + picture.top * scale)),
+                              static_cast<int>(std::lround(left + picture.right * scale)),
+                              static_cast<int>(std::lround(top + picture.bottom * scale))};
+        Bounds shown;
+        EXPECT_TRUE(game.waitFor([&](const sf::Image& image) {
+            shown = litBounds(image);
+            return image.getSize() == size && std::abs(shown.left - expected.left) <= 2 &&
+                   std::abs(shown.top - expected.top) <= 2 &&
+                   std::abs(shown.right - expected.right) <= 2 &&
+                   std::abs(shown.bottom - expected.bottom) <= 2;
+        })) << size.x
+            << " x " << size.y << ": the title stands at " << shown << ", not at " << expected;
+    }
+    EXPECT_TRUE(sameRows(game.screenshot(), title)) << "at its own size, the picture is as it was";
+    quit();
+}
+
+TEST_F(DesktopTest, AfterAPauseTheGameKeepsItsPace) {
+    game.hold("space", 150ms);  // the walking hero rolls for an encounter once a pass
+    std::this_thread::sleep_for(1s);
+    game.sendSignal(SIGSTOP);
+    std::this_thread::sleep_for(3s);
+    const long long resumed = std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch())
+                                  .count();
+    game.sendSignal(SIGCONT);
+    std::this_thread::sleep_for(2500ms);
+    const std::vector<long long> calls = game.randCalls();
+    const auto passes = [&calls, resumed](int second) {
+        return std::count_if(calls.begin(), calls.end(), [&](long long call) {
+            return call >= resumed + second * 1000000LL &&
+                   call < resumed + (second + 1) * 1000000LL;
+        });
+    };
+    // Thirty passes a second; after the pause a few more to make up three frames at most.
+    EXPECT_LE(passes(0), 30 + 3 + 4) << "no race to make up the pause";
+    EXPECT_GE(passes(1), 25);
+    EXPECT_LE(passes(1), 33);
+    quit();
+}
+
+/// A bad environment: what is done to the data before the start, and the lines the log must hold.
+struct Environment {
+    const char* what;
+    std::function<void(GameProcess&)> spoil;
+    Lines expected;
+};
+
+class EnvironmentTest : public ::testing::TestWithParam<Environment> {};
+
+// Every other sprite file is gone, the rest lose a line or become noise; the music is missing and
+// a sound broken; the font is gone: the game plays on, a goblin is met, struck down and Q ends it.
+TEST_P(EnvironmentTest, TheGamePlaysOnAndTheLogSaysWhatWasWrong) {
+    GameProcess game;
+    GetParam().spoil(game);
+    ASSERT_TRUE(game.start(false));
+    game.hold("space", 150ms);
+    std::this_thread::sleep_for(300ms);
+    game.rolls({1, 0, 0});
+    std::this_thread::sleep_for(300ms);
+    game.hold("a", 6500ms);  // an attack every 60 steps
+    game.hold("q", 150ms);
+    EXPECT_EQ(game.waitForExit(10s), 0);
+    const Lines log = game.log();
+    for (const std::string& line : GetParam().expected) {
+        EXPECT_EQ(std::count(log.begin(), log.end(), line), 1) << line;
+    }
+}
+
+const char* const SPRITE_FILES[][2] = {
+    {"Rock.txt", "rock"},        {"Tree.txt", "tree"},     {"Bush.txt", "bush"},
+    {"Grass.txt", "grass"},      {"Hero.txt", "hero"},     {"hero-spr.txt", "hero_combat"},
+    {"goblin.txt", "goblin"},    {"battle.txt", "battle"}, {"zombie.txt", "zombie"},
+    {"knight.txt", "knight"},    {"wizard.txt", "wizard"}, {"start-screen.txt", "start-screen"},
+    {"controls.txt", "controls"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Spoilt, EnvironmentTest,
+    ::testing::Values(
+        Environment{
+            "BrokenSprites",
+            [](GameProcess& game) {
+                const char* breakages[] = {"", "<HEADER>\nframes 1\n\n", "\x01 noise \xff\n"};
+                for (std::size_t i = 0; i < std::size(SPRITE_FILES); ++i) {
+                    const std::string path = game.dataFolder() + "/sprites/" + SPRITE_FILES[i][0];
+                    i % 2 == 0 ? static_cast<void>(fs::remove(path))
+                               : writeFile(path, breakages[i % 3]);
+                }
+            },
+            [] {
+                Lines lines = {"A Goblin appears!", "Enemy was defeated"};
+                for (const auto& file : SPRITE_FILES) {
+                    lines.push_back(std::string("SRM::loadSprite(): Sprite '") + file[1] +
+                                    "' not loaded.");
+                }
+                return lines;
+            }()},
+        Environment{"BrokenSounds",
+                    [](GameProcess& game) {
+                        fs::remove(game.dataFolder() + "/sounds/combat-music.wav");
+                        writeFile(game.dataFolder() + "/sounds/attack.wav", "RIFF, but not really");
+                    },
+                    {"Enemy was defeated"}},
+        Environment{"NoFont",
+                    [](GameProcess& game) { fs::remove(game.dataFolder() + "/lm-font.ttf"); },
+                    {"DisplayManager: Error! Cannot load the font 'lm-font.ttf': cells show no "
+                     "characters.",
+                     "Enemy was defeated"}},
+        Environment{
+            "NoAudioDevice",
+            [](GameProcess& game) { game.setEnvironment("ALSOFT_DRIVERS", "no-such-output"); },
+            {"lumora: no audio device answers: the game runs without sound.",
+             "Enemy was defeated"}}),
+    [](const auto& environment) { return std::string(environment.param.what); });
+
+/// Whether a line of the game's log holds the text.
+bool logHas(const GameProcess& game, const std::string& text) {
+    const Lines log = game.log();
+    return std::any_of(log.begin(), log.end(), [&text](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    });
+}
+
+TEST(BadStartTest, EachSaysWhatIsWrongOnStandardError) {
+    {
+        GameProcess game;
+        game.setEnvironment("ALSOFT_DRIVERS", "no-such-output");
+        fs::create_directory(game.dataFolder() +
+                             "/lumora.log");  // a folder is no file, even for root
+        ASSERT_TRUE(game.start());
+        std::this_thread::sleep_for(2s);  // the title would be playing its music
+        game.hold("q", 150ms);
+        EXPECT_EQ(game.waitForExit(10s), 0);
+        // From start to exit, these lines alone, with the windowing library's remark that the
+        // virtual display has no vertical sync.
+        EXPECT_EQ(game.standardError(),
+                  "Setting vertical sync not supported\n"
+                  "lumora: cannot write the log file lumora.log in this folder; the game runs "
+                  "without a log.\n"
+                  "lumora: no audio device answers: the game runs without sound.\n");
+    }
+    {
+        GameProcess game;
+        game.setEnvironment("DISPLAY", "");
+        game.launch();
+        EXPECT_EQ(game.waitForExit(10s), 1);
+        EXPECT_NE(game.standardError().find("no display is available"), std::string::npos);
+        EXPECT_TRUE(
+            logHas(game, "DisplayManager: Error! No display available: cannot open the window."));
+    }
+    GameProcess game;
+    for (const char* data : {"sprites", "sounds", "lm-font.ttf"}) {
+        fs::remove_all(game.dataFolder() + "/" + data);
+    }
+    game.launch();
+    EXPECT_EQ(game.waitForExit(10s), 1);
+    EXPECT_NE(game.standardError().find("lumora: the game's data is not in this folder"),
+              std::string::npos);
+    EXPECT_TRUE(logHas(game, "it needs sprites/, sounds/ and lm-font.ttf"));
+}
+
+}  // namespace
+}  // namespace lm_test
