@@ -13,9 +13,7 @@ export ALSOFT_DRIVERS="${ALSOFT_DRIVERS:-null}"
 
 if [ -z "${DISPLAY:-}" ]; then
     display_file="$(mktemp)"
-    # -noreset: without it the server resets whenever its last client leaves and drops the
-    # connections that arrive meanwhile, so a test starting just then could not open its window.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     xvfb_pid=$!
     trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$display_file"' EXIT
     for _ in $(seq 100); do

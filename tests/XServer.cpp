@@ -102,6 +102,15 @@ bool focus(unsigned long window) {
     return false;
 }
 
+unsigned long focused() {
+    Window window = 0;
+    int revert_to = 0;
+    if (display() != nullptr) {
+        XGetInputFocus(display(), &window, &revert_to);
+    }
+    return window;
+}
+
 bool requestClose(unsigned long window) {
     if (display() == nullptr) {
         return false;
@@ -169,13 +178,6 @@ OtherWindow::~OtherWindow() {
     if (window != 0) {
         sent(XDestroyWindow(display(), window));
     }
-}
-
-bool OtherWindow::hasFocus() const {
-    Window focused = 0;
-    int revert_to = 0;
-    XGetInputFocus(display(), &focused, &revert_to);
-    return window != 0 && focused == window;
 }
 
 }  // namespace lm_test::x

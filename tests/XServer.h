@@ -25,6 +25,9 @@ bool moveTo(int x, int y);
 /// click on it would under a window manager. False when it did not appear.
 bool focus(unsigned long window);
 
+/// The window that has the keyboard focus.
+unsigned long focused();
+
 /// Asks the window to close, as a window manager does when its close button is clicked.
 bool requestClose(unsigned long window);
 
@@ -48,7 +51,7 @@ public:
     OtherWindow& operator=(const OtherWindow&) = delete;
 
     /// Whether it was made and has the focus.
-    bool hasFocus() const;
+    bool hasFocus() const { return window != 0 && focused() == window; }
 
 private:
     unsigned long window;

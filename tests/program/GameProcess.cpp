@@ -119,6 +119,7 @@ bool GameProcess::tapUntil(const std::string& key, const Judge& judge) const {
         }
     }
     keepForTheRecord(shown);
+    EXPECT_EQ(x::focused(), game_window) << "the game's window lost the keyboard focus";
     return false;
 }
 
