@@ -104,6 +104,28 @@ look_at() {
             END { print lit + 0, (left == "" ? -1 : left) }'
 }
 
+# The README's code from the example is in the example's files as printed: each block under a line
+# "<!-- from FILE -->" must appear in FILE word for word.
+mkdir "$work/readme"
+awk -v out="$work/readme" '
+    /^<!-- from .* -->$/ { name = $3; next }
+    name != "" && /^```/ && !inside { inside = 1; count++; print name >(out "/" count ".name"); next }
+    inside && /^```$/ { inside = 0; name = ""; next }
+    inside { print >(out "/" count ".block") }
+' "$root/README.md"
+quoted=0
+for name_file in "$work/readme"/*.name; do
+    [ -e "$name_file" ] || break
+    source_file="$root/$(cat "$name_file")"
+    block="$(cat "${name_file%.name}.block")"
+    [ -f "$source_file" ] || fail "the README quotes $(cat "$name_file"), which does not exist"
+    [[ "$(cat "$source_file")" == *"$block"* ]] ||
+        fail "the README's block from $(cat "$name_file") is not in that file as printed"
+    quoted=$((quoted + 1))
+done
+((quoted >= 3)) || fail "the README quotes $quoted blocks from examples/lantern, expected 3 or more"
+say "the README's $quoted blocks from examples/lantern are in those files as printed"
+
 # 5. A display: the one there is, or a virtual one started as scripts/test.sh does.
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
