@@ -127,16 +127,10 @@ done
 say "the README's $quoted blocks from examples/lantern are in those files as printed"
 
 # 5. A display: the one there is, or a virtual one started as scripts/test.sh does.
-if [ -z "${DISPLAY:-}" ]; then
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "the virtual display (Xvfb) did not start"
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
+start_virtual_display -noreset || fail "the virtual display (Xvfb) did not start"
+if [ -n "$xvfb_pid" ]; then
     say "virtual display $DISPLAY"
 fi
 

@@ -11,20 +11,14 @@ preset="${1:-default}"
 
 export ALSOFT_DRIVERS="${ALSOFT_DRIVERS:-null}"
 
-if [ -z "${DISPLAY:-}" ]; then
-    display_file="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-    xvfb_pid=$!
-    trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$display_file"' EXIT
-    for _ in $(seq 100); do
-        [ -s "$display_file" ] && break
-        sleep 0.1
-    done
-    if [ ! -s "$display_file" ]; then
-        echo "test: the virtual display (Xvfb) did not start" >&2
-        exit 1
-    fi
-    export DISPLAY=":$(head -n 1 "$display_file")"
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
+trap 'if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi' EXIT
+if ! start_virtual_display; then
+    echo "test: the virtual display (Xvfb) did not start" >&2
+    exit 1
+fi
+if [ -n "$xvfb_pid" ]; then
     echo "test: virtual display $DISPLAY"
 fi
 

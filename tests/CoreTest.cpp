@@ -12,6 +12,7 @@
 #include "engine/WorldManager.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -127,6 +128,10 @@ struct Pacing {
     std::vector<int> sleeps;
 };
 
+void PrintTo(const Pacing& test_case, std::ostream* out) {
+    *out << test_case.what;
+}
+
 class LoopPacingTest : public GameLoopTest, public ::testing::WithParamInterface<Pacing> {};
 
 TEST_P(LoopPacingTest, SleepsOutTheRestOfEachFrameAndMakesUpWhatWasLost) {
@@ -214,6 +219,7 @@ public:
 
 TEST(GameManagerTest, StartsTheManagersInOrderAndStopsThemInReverseWithTheLogLast) {
     const lm_test::ScratchFolder scratch;
+    unsetenv("DISPLAY");  // no window: the window tests run beside this one
     lm::GameManager& game_manager = lm::GameManager::getInstance();
     EXPECT_EQ(game_manager.startUp(), 0);
     for (const lm::Manager* p_manager :

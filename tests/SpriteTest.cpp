@@ -63,6 +63,10 @@ struct SpriteFile {
     Lines log;  // after "Loading sprite" and "Opened file"
 };
 
+void PrintTo(const SpriteFile& test_case, std::ostream* out) {
+    *out << test_case.what;
+}
+
 class SpriteFileTest : public lm_test::EngineTest,
                        public ::testing::WithParamInterface<SpriteFile> {};
 

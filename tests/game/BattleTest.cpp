@@ -90,6 +90,10 @@ struct TurnCase {
     int next_hit_costs;  // what the hero's next attack of 2 costs the enemy
 };
 
+void PrintTo(const TurnCase& turn, std::ostream* out) {
+    *out << turn.kind << " rolls " << turn.roll;
+}
+
 class EnemyTurnTest : public EnemyTest, public ::testing::WithParamInterface<TurnCase> {};
 
 TEST_P(EnemyTurnTest, EveryRollShowsItsMessageThenActs) {

@@ -105,6 +105,10 @@ struct Foe {
     int halved_hits;           // blows of 1 to win, on a guard
 };
 
+void PrintTo(const Foe& test_case, std::ostream* out) {
+    *out << test_case.name;
+}
+
 class BattleTest : public ProgramTest {
 protected:
     /// The next step's encounter with this enemy; every later roll gives turn_roll.
@@ -288,6 +292,10 @@ struct Environment {
     std::function<void(GameProcess&)> spoil;
     Lines expected;
 };
+
+void PrintTo(const Environment& environment, std::ostream* out) {
+    *out << environment.what;
+}
 
 class EnvironmentTest : public ::testing::TestWithParam<Environment> {};
 
