@@ -44,6 +44,7 @@ TEST(GeometryTest, VectorsEventsAndBoxesThatTouch) {
              {lm::EventView(), "lm::view"}}) {
         EXPECT_EQ(event.getType(), type);
     }
+    EXPECT_EQ(lm::EventView().getValue(), 0);
     const Box unit(Vector(0, 0), 1, 1);
     for (const auto& [other, meets] :
          std::initializer_list<std::pair<Box, bool>>{{Box(Vector(1, 1), 1, 1), true},

@@ -5,6 +5,7 @@
 
 #include "GameTest.h"
 #include "engine/GameManager.h"
+#include "engine/Sprite.h"
 #include "game/Enemy.h"
 #include "game/EventAttack.h"
 #include "game/EventTurn.h"
@@ -72,6 +73,9 @@ TEST_F(EnemyTest, EachKindArrivesWithItsHealthDamageAndAnnouncement) {
         EXPECT_EQ(p_enemy->getMaxHealth(), expected.health) << expected.kind;
         EXPECT_EQ(p_enemy->getDamage(), expected.damage) << expected.kind;
         EXPECT_EQ(p_enemy->getPosition(), lm::Vector(40, 20));
+        ASSERT_NE(p_enemy->getAnimation().getSprite(), nullptr) << expected.kind;
+        EXPECT_EQ(p_enemy->getAnimation().getSprite()->getLabel(),
+                  std::string(1, static_cast<char>(expected.kind[0] + 32)) + (expected.kind + 1));
         EXPECT_EQ(shown("EnemyStats"), expected.health) << expected.kind;
         // The zombie shows its announcement on screen; the others write it to the log.
         const bool on_screen = std::string(expected.kind) == "Zombie";
