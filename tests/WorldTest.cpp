@@ -44,7 +44,11 @@ TEST(GeometryTest, VectorsEventsAndBoxesThatTouch) {
              {lm::EventView(), "lm::view"}}) {
         EXPECT_EQ(event.getType(), type);
     }
-    EXPECT_EQ(lm::EventView().getValue(), 0);
+    // What an event or a box holds until it is told otherwise.
+    EXPECT_EQ(lm::EventView().getValue() + lm::EventStep().getStepCount(), 0);
+    EXPECT_EQ(lm::EventMouse().getMouseAction(), -1);
+    EXPECT_EQ(lm::EventKeyboard().getKeyboardAction(), -1);
+    EXPECT_EQ(Box().getHorizontal() + Box().getVertical(), 0);
     const Box unit(Vector(0, 0), 1, 1);
     for (const auto& [other, meets] :
          std::initializer_list<std::pair<Box, bool>>{{Box(Vector(1, 1), 1, 1), true},
