@@ -47,13 +47,6 @@ protected:
         lm::WorldManager::getInstance().onEvent(&attack);
         return before - p_enemy->getHealth();
     }
-    /// Ends the battle by taking everything out of the world.
-    static void clear() {
-        for (lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
-            lm::WorldManager::getInstance().markForDelete(p_object);
-        }
-        update();
-    }
     static int heroHealth() { return fighter()->getHealth(); }
     static HeroCombat* fighter() { return static_cast<HeroCombat*>(find("HeroCombat")); }
 
@@ -81,7 +74,7 @@ TEST_F(EnemyTest, EachKindArrivesWithItsHealthDamageAndAnnouncement) {
         const bool on_screen = std::string(expected.kind) == "Zombie";
         EXPECT_EQ(message(), on_screen ? announcement : "0 messages");
         EXPECT_EQ(logLines().back() == announcement, !on_screen) << expected.kind;
-        clear();
+        clearWorld();
         EXPECT_EQ(logLines().back(), "Enemy was defeated");
     }
 }
@@ -143,7 +136,7 @@ TEST_F(EnemyTest, SpecialMovesLastAsTheyShould) {
     EXPECT_EQ(p_enemy->getHealth(), 6);
     EXPECT_EQ(shown("EnemyStats"), 6);
 
-    clear();
+    clearWorld();
     spawn("Wizard");
     turn(4);
     turn(5);
@@ -154,7 +147,7 @@ TEST_F(EnemyTest, SpecialMovesLastAsTheyShould) {
     turn(1);
     EXPECT_EQ(heroHealth(), 1);
 
-    clear();
+    clearWorld();
     spawn("Goblin");
     turn(4);
     EXPECT_EQ(p_enemy->getDamage(), 2) << "a critical hit leaves the damage as it was";

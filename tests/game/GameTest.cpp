@@ -60,6 +60,16 @@ void GameTest::update() {
     lm::WorldManager::getInstance().update();
 }
 
+void GameTest::clearWorld(const lm::Object* p_keep) {
+    lm::WorldManager& world_manager = lm::WorldManager::getInstance();
+    for (lm::Object* p_object : world_manager.getAllObjects()) {
+        if (p_object != p_keep) {
+            world_manager.markForDelete(p_object);
+        }
+    }
+    update();
+}
+
 std::vector<std::string> GameTest::types() {
     std::vector<std::string> result;
     for (const lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {

@@ -27,6 +27,8 @@ protected:
     /// A step event to everyone, then the world's update, which deletes what was marked.
     static void step();
     static void update();
+    /// Takes every object but the one kept out of the world, in one update.
+    static void clearWorld(const lm::Object* p_keep = nullptr);
 
     static std::vector<std::string> types();
     static int count(const std::string& type);

@@ -149,13 +149,8 @@ TEST_F(OverworldTest, OneRollInAThousandBeginsABattleThatHoldsTheHero) {
     EXPECT_EQ(count("Battle"), 1);
 
     // The flag is taken from the world on the hero's next step, however the battle goes or comes.
-    for (lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
-        if (p_object != p_hero) {
-            lm::WorldManager::getInstance().markForDelete(p_object);
-        }
-    }
     rolls({0});
-    update();
+    clearWorld(p_hero);
     EXPECT_TRUE(Hero::isInBattle());
     step();
     EXPECT_FALSE(Hero::isInBattle());
@@ -175,12 +170,7 @@ TEST_F(OverworldTest, TheSecondRollChoosesTheEnemyThreeGoblinsAndZombiesToEachKn
         step();
         EXPECT_EQ(count(kind), 1) << roll;
         EXPECT_EQ(count("Battle"), 1) << roll;
-        for (lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
-            if (p_object != p_hero) {
-                lm::WorldManager::getInstance().markForDelete(p_object);
-            }
-        }
-        update();
+        clearWorld(p_hero);
         step();
     }
 }
