@@ -14,18 +14,9 @@
 
 namespace {
 
-constexpr unsigned int SAMPLE_RATE = 22050;
+using lm_test::writeTone;
 
-/// Writes a mono tone of the given length as a WAV file.
-void writeTone(const std::string& path, float seconds) {
-    std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * SAMPLE_RATE));
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<sf::Int16>(8000 * std::sin(0.125f * static_cast<float>(i)));
-    }
-    sf::SoundBuffer buffer;
-    ASSERT_TRUE(buffer.loadFromSamples(samples.data(), samples.size(), 1, SAMPLE_RATE));
-    ASSERT_TRUE(buffer.saveToFile(path));
-}
+constexpr unsigned int SAMPLE_RATE = 22050;
 
 /// Runs the audio library with this configuration, chosen before its device opens.
 void configureAudio(const std::string& settings) {

@@ -1,15 +1,16 @@
 #include "TestSupport.h"
 
-#include "engine/Constants.h"
 #include "engine/DisplayManager.h"
 #include "engine/EventCollision.h"
 #include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
 #include "engine/WorldManager.h"
 
+#include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,10 +24,6 @@ bool operator==(const Vector& a, const Vector& b) {
 
 std::ostream& operator<<(std::ostream& out, const Vector& v) {
     return out << "(" << v.getX() << ", " << v.getY() << ")";
-}
-
-std::ostream& operator<<(std::ostream& out, const Box& b) {
-    return out << "Box" << b.getCorner() << " " << b.getHorizontal() << " x " << b.getVertical();
 }
 
 }  // namespace lm
@@ -65,14 +62,9 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(folder, ignored);
 }
 
-const std::string& ScratchFolder::path() const {
-    return folder;
-}
-
 void EngineTest::SetUp() {
-    lm::LogManager& log_manager = lm::LogManager::getInstance();
-    log_manager.startUp();
-    log_manager.setFlush(true);
+    lm::LogManager::getInstance().startUp();
+    lm::LogManager::getInstance().setFlush(true);
     lm::WorldManager& world_manager = lm::WorldManager::getInstance();
     world_manager.startUp();
     world_manager.setBoundary(lm::Box());
@@ -86,7 +78,7 @@ void EngineTest::TearDown() {
     lm::LogManager::getInstance().shutDown();
 }
 
-Lines EngineTest::logLines() const {
+Lines EngineTest::logLines() {
     return readLines(lm::LOGFILE_NAME);
 }
 
@@ -132,58 +124,58 @@ int Recorder::eventHandler(const lm::Event* p_event) {
     return 1;
 }
 
-bool Bounds::operator==(const Bounds& other) const {
-    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-}
-
-std::ostream& operator<<(std::ostream& out, const Bounds& b) {
-    return out << "(" << b.left << ", " << b.top << ") to (" << b.right << ", " << b.bottom << ")";
-}
-
 namespace {
 
-bool lit(const sf::Uint8* p_pixel) {
-    return (p_pixel[0] | p_pixel[1] | p_pixel[2]) != 0;
+/// Calls visit(x, y) for every pixel that is not black.
+template <typename Visit>
+void forLit(const sf::Image& image, Visit visit) {
+    const sf::Uint8* p_pixel = image.getPixelsPtr();
+    for (unsigned int y = 0; y < image.getSize().y; ++y) {
+        for (unsigned int x = 0; x < image.getSize().x; ++x, p_pixel += 4) {
+            if ((p_pixel[0] | p_pixel[1] | p_pixel[2]) != 0) {
+                visit(static_cast<int>(x), static_cast<int>(y));
+            }
+        }
+    }
 }
 
 }  // namespace
 
 Bounds litBounds(const sf::Image& image) {
-    const int width = static_cast<int>(image.getSize().x);
-    const int height = static_cast<int>(image.getSize().y);
-    Bounds bounds{width, height, -1, -1};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (lit(image.getPixelsPtr() + 4 * (y * width + x))) {
-                bounds = {std::min(bounds.left, x), std::min(bounds.top, y),
-                          std::max(bounds.right, x), std::max(bounds.bottom, y)};
-            }
-        }
-    }
-    return bounds;
+    Bounds b{static_cast<int>(image.getSize().x), static_cast<int>(image.getSize().y), -1, -1};
+    forLit(image, [&b](int x, int y) {
+        b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
+    });
+    return b;
 }
 
 int litPixels(const sf::Image& image) {
-    const std::size_t pixels = std::size_t{image.getSize().x} * image.getSize().y;
     int count = 0;
-    for (std::size_t i = 0; i < pixels; ++i) {
-        count += lit(image.getPixelsPtr() + 4 * i) ? 1 : 0;
-    }
+    forLit(image, [&count](int, int) { ++count; });
     return count;
 }
 
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row) {
-    constexpr int CELL_HEIGHT = 17;
+    constexpr unsigned int CELL_HEIGHT = 17;
     if (a.getSize() != b.getSize()) {
         return false;
     }
     const std::size_t row_bytes = std::size_t{a.getSize().x} * 4;
-    const auto from = static_cast<std::size_t>(first_row * CELL_HEIGHT);
-    const auto to = std::min(static_cast<std::size_t>((last_row + 1) * CELL_HEIGHT),
-                             std::size_t{a.getSize().y});
+    const std::size_t from = first_row * CELL_HEIGHT * row_bytes;
+    const std::size_t to = std::min((last_row + 1) * CELL_HEIGHT, a.getSize().y) * row_bytes;
     return from >= to ||
-           std::equal(a.getPixelsPtr() + from * row_bytes, a.getPixelsPtr() + to * row_bytes,
-                      b.getPixelsPtr() + from * row_bytes);
+           std::equal(a.getPixelsPtr() + from, a.getPixelsPtr() + to, b.getPixelsPtr() + from);
+}
+
+void writeTone(const std::string& path, float seconds) {
+    constexpr unsigned int RATE = 22050;
+    std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * RATE));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<sf::Int16>(8000 * std::sin(0.125f * static_cast<float>(i)));
+    }
+    sf::SoundBuffer buffer;
+    buffer.loadFromSamples(samples.data(), samples.size(), 1, RATE);
+    buffer.saveToFile(path);
 }
 
 void writeRandScript(const std::string& path, const std::vector<int>& values) {
@@ -195,15 +187,6 @@ void writeRandScript(const std::string& path, const std::vector<int>& values) {
         }
     }
     std::filesystem::rename(path + ".new", path);
-}
-
-std::vector<long long> readRandCalls(const std::string& path) {
-    std::vector<long long> calls;
-    std::ifstream file(path);
-    for (long long call = 0; file >> call;) {
-        calls.push_back(call);
-    }
-    return calls;
 }
 
 }  // namespace lm_test

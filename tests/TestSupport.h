@@ -1,23 +1,20 @@
 #pragma once
 
-#include "engine/Box.h"
 #include "engine/Object.h"
 #include "engine/Vector.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace lm {
-class Event;
-
 bool operator==(const Vector& a, const Vector& b);
 std::ostream& operator<<(std::ostream& out, const Vector& v);
-std::ostream& operator<<(std::ostream& out, const Box& b);
 }  // namespace lm
 
 namespace lm_test {
@@ -26,10 +23,8 @@ using Lines = std::vector<std::string>;
 
 /// The lines of a text file, without their newlines; empty when it cannot be read.
 Lines readLines(const std::string& path);
-
 /// Writes text to a file, exactly as given.
 void writeFile(const std::string& path, const std::string& text);
-
 /// A file of the source tree, such as the game's font.
 std::string sourcePath(const std::string& relative);
 
@@ -41,12 +36,11 @@ public:
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& path() const;
+    const std::string& path() const { return folder; }
 
 private:
     std::string previous;  // working folder before
-    std::string folder;    // the scratch folder
+    std::string folder;
 };
 
 /// Each test in its own folder with the log (flushing every line) and an empty world started;
@@ -55,9 +49,8 @@ class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
     /// The log file's lines so far.
-    Lines logLines() const;
+    static Lines logLines();
 
     ScratchFolder scratch;
 };
@@ -67,9 +60,8 @@ class WindowTest : public EngineTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-
     /// What the window shows once the cells drawn so far are on screen. The frame is then cleared.
-    sf::Image showFrame();
+    static sf::Image showFrame();
 };
 
 /// What the recorders of one test have received, in order.
@@ -89,27 +81,21 @@ private:
     Journal& journal;
 };
 
-/// The smallest rectangle of pixels holding every pixel that is not black.
-struct Bounds {
-    int left = 0;
-    int top = 0;
-    int right = -1;  // inclusive; right < left when nothing is lit
-    int bottom = -1;
-    bool operator==(const Bounds& other) const;
-};
-std::ostream& operator<<(std::ostream& out, const Bounds& b);
+/// The smallest rectangle holding every pixel that is not black: left, top, right and bottom,
+/// inclusive; right < left when nothing is lit.
+using Bounds = std::array<int, 4>;
 Bounds litBounds(const sf::Image& image);
-
 /// Pixels that are not black.
 int litPixels(const sf::Image& image);
-
 /// Whether two pictures are the same in the rows of cells (17 pixels each) from first to last.
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row = 0, int last_row = 1000);
 
+/// Writes a mono tone of the given length, 22,050 samples a second, as a WAV file.
+void writeTone(const std::string& path, float seconds);
+
 /// The game's rand() in the tests is the scripted one of the library lumora_scripted_rand: it
 /// returns the numbers of the file named by LUMORA_RAND_FILE, in order, then the last one for
-/// ever, and notes the time of every call in the file named by LUMORA_RAND_CALLS.
+/// ever.
 void writeRandScript(const std::string& path, const std::vector<int>& values);
-std::vector<long long> readRandCalls(const std::string& path);
 
 }  // namespace lm_test

@@ -1,11 +1,7 @@
-// The world: geometry, events, objects, moves and collisions, deletion, the view, displays, the
-// drawing order, and the collision index against a full scan.
+// The world: geometry, objects, moves and collisions, deletion, the view, displays, the drawing
+// order, and the collision index against a full scan.
 
 #include "TestSupport.h"
-#include "engine/EventCollision.h"
-#include "engine/EventKeyboard.h"
-#include "engine/EventMouse.h"
-#include "engine/EventOut.h"
 #include "engine/EventStep.h"
 #include "engine/EventView.h"
 #include "engine/ViewObject.h"
@@ -22,45 +18,23 @@ using lm_test::Journal;
 using lm_test::Recorder;
 using World = lm::WorldManager;
 
-TEST(GeometryTest, VectorsEventsAndBoxesThatTouch) {
+TEST(GeometryTest, VectorsAndBoxesThatTouch) {
     Vector v(3, 4);
     EXPECT_FLOAT_EQ(v.getMagnitude(), 5);
     v.normalize();
-    EXPECT_EQ(v, Vector(0.6f, 0.8f));
     Vector zero;
     zero.normalize();  // stays (0, 0) rather than becoming NaN
     v.scale(-5);
     EXPECT_EQ(zero + v + Vector(1, 2), Vector(-2, -2));
-    for (const auto& [event, type] : std::initializer_list<std::pair<lm::Event, const char*>>{
-             {lm::Event(), "lm::undefined"},
-             {lm::EventCollision(), "lm::collision"},
-             {lm::EventCollision(nullptr, nullptr, v), "lm::collision"},
-             {lm::EventKeyboard(), "lm::keyboard"},
-             {lm::EventMouse(), "lm::mouse"},
-             {lm::EventOut(), "lm::out"},
-             {lm::EventStep(3), "lm::step"},
-             {lm::EventStep(), "lm::step"},
-             {lm::EventView("Health", 1, true), "lm::view"},
-             {lm::EventView(), "lm::view"}}) {
-        EXPECT_EQ(event.getType(), type);
-    }
-    // What an event or a box holds until it is told otherwise.
-    EXPECT_EQ(lm::EventView().getValue() + lm::EventStep().getStepCount(), 0);
-    EXPECT_EQ(lm::EventMouse().getMouseAction(), -1);
-    EXPECT_EQ(lm::EventKeyboard().getKeyboardAction(), -1);
-    EXPECT_EQ(Box().getHorizontal() + Box().getVertical(), 0);
     const Box unit(Vector(0, 0), 1, 1);
-    for (const auto& [other, meets] :
-         std::initializer_list<std::pair<Box, bool>>{{Box(Vector(1, 1), 1, 1), true},
-                                                     {Box(Vector(-1, -1), 1, 1), true},
-                                                     {Box(Vector(0.2f, 0.2f), 0, 0), true},
-                                                     {Box(Vector(-5, -5), 20, 20), true},
-                                                     {Box(Vector(1.5f, 0), 1, 1), false},
-                                                     {Box(Vector(0, 1.01f), 1, 1), false},
-                                                     {Box(Vector(-1.01f, 0), 1, 1), false},
-                                                     {Box(Vector(0, -1.01f), 1, 1), false}}) {
-        EXPECT_EQ(World::boxIntersectsBox(unit, other), meets) << other;
-        EXPECT_EQ(World::boxIntersectsBox(other, unit), meets) << other;
+    const std::pair<Box, bool> others[] = {
+        {Box(Vector(1, 1), 1, 1), true},       {Box(Vector(-1, -1), 1, 1), true},
+        {Box(Vector(0.2f, 0.2f), 0, 0), true}, {Box(Vector(-5, -5), 20, 20), true},
+        {Box(Vector(1.5f, 0), 1, 1), false},   {Box(Vector(0, 1.01f), 1, 1), false},
+        {Box(Vector(-1.01f, 0), 1, 1), false}, {Box(Vector(0, -1.01f), 1, 1), false}};
+    for (std::size_t i = 0; i < std::size(others); ++i) {
+        EXPECT_EQ(World::boxIntersectsBox(unit, others[i].first), others[i].second) << i;
+        EXPECT_EQ(World::boxIntersectsBox(others[i].first, unit), others[i].second) << i;
     }
 }
 
@@ -80,35 +54,6 @@ protected:
     Journal journal;
     World& world = World::getInstance();
 };
-
-TEST_F(WorldTest, ObjectsJoinTheWorldWithNumberedIdsAndMoveByTheirVelocity) {
-    auto* p_first = new lm::Object();
-    auto* p_second = new lm::Object();
-    EXPECT_EQ(world.getAllObjects(), (lm::ObjectList{p_first, p_second}));
-    EXPECT_EQ(logLines(), (lm_test::Lines{"Object: id = " + std::to_string(p_first->getId()),
-                                          "Object: id = " + std::to_string(p_first->getId() + 1)}));
-    EXPECT_EQ(p_first->getType() + std::to_string(p_first->getAltitude()), "Object2");
-    EXPECT_EQ(p_first->getBox().getHorizontal() + p_first->getBox().getVertical(), 2);
-    EXPECT_EQ(p_first->setSprite("no-such-sprite"), -1);
-    EXPECT_TRUE(p_first->isSolid()) << "blocking";
-    p_first->setSolidness(lm::NONBLOCKING);
-    EXPECT_TRUE(p_first->isSolid());
-    p_first->setSolidness(lm::INTANGIBLE);
-    EXPECT_FALSE(p_first->isSolid());
-    p_first->setPosition(Vector(10, 10));
-    p_first->setVelocity(Vector(3, 4));
-    EXPECT_FLOAT_EQ(p_first->getSpeed(), 5);
-    EXPECT_EQ(p_first->predictPosition(), Vector(13, 14));
-    p_first->setVelocity(Vector(0, 0));
-    EXPECT_EQ(p_first->getDirection(), Vector(0, 0));
-    auto* p_twin = new lm::Object();  // shares an id, but is not in the world: takes nobody along
-    world.removeObject(p_twin);
-    p_twin->setId(p_first->getId());
-    delete p_twin;
-    delete p_first;
-    EXPECT_EQ(world.getAllObjects(), lm::ObjectList{p_second});
-    EXPECT_EQ((new lm::Object())->getId(), p_second->getId() + 2) << "ids are never reused";
-}
 
 TEST_F(WorldTest, EveryObjectTouchedHearsOfAMoveAndOnlyBlockingStopsBlocking) {
     auto* p_mover = place("Mover", Vector(0, 0), lm::BLOCKING);
@@ -149,8 +94,10 @@ TEST_F(WorldTest, EveryObjectTouchedHearsOfAMoveAndOnlyBlockingStopsBlocking) {
     }
     EXPECT_EQ(p_newcomer->getPosition(), Vector(62, 10));  // its box left the world at x = 61
     world.moveObject(p_newcomer, Vector(5, 5));            // coming back is not reported
-    EXPECT_EQ(journal.size(), 5u);
-    EXPECT_EQ(journal.back(), "Newcomer:lm::out");
+    EXPECT_EQ(journal, (Journal{"Mover:lm::collision Mover>Bush at (1, 0)",
+                                "Bush:lm::collision Mover>Bush at (1, 0)",
+                                "Mover:lm::collision Mover>Rock at (1, 0)",
+                                "Rock:lm::collision Mover>Rock at (1, 0)", "Newcomer:lm::out"}));
     EXPECT_EQ(world.objectsOfType("Newcomer"), lm::ObjectList{p_newcomer});
 }
 
@@ -178,10 +125,13 @@ private:
     bool sweeps;
 };
 
-TEST_F(WorldTest, MarkedObjectsGoOnceAtTheEndOfUpdateAndTheirDestructorsMayMarkMore) {
+TEST_F(WorldTest, ObjectsHaveUniqueIdsAndGoOnceAtTheEndOfUpdateTheirDestructorsMarkingMore) {
     auto* p_first = new Mortal("First", journal);
     auto* p_sweeper = new Mortal("Sweeper", journal, true);
     new Mortal("Second", journal);
+    const int first_id = p_first->getId();
+    EXPECT_EQ(p_sweeper->getId(), first_id + 1);
+    EXPECT_EQ(logLines().back(), "Object: id = " + std::to_string(first_id + 2));
     EXPECT_EQ(world.markForDelete(p_first) + world.markForDelete(p_first), 0);
     EXPECT_EQ(world.markForDelete(p_sweeper), 0);
     EXPECT_EQ(world.markForDelete(nullptr), -1);
@@ -189,7 +139,8 @@ TEST_F(WorldTest, MarkedObjectsGoOnceAtTheEndOfUpdateAndTheirDestructorsMayMarkM
     world.update();
     world.update();
     EXPECT_EQ(journal, (Journal{"First", "Sweeper", "Second"}));
-    EXPECT_EQ(world.getAllObjects().size(), 1u) << "the newcomer made while deleting stays";
+    ASSERT_EQ(world.getAllObjects().size(), 1u) << "the newcomer made while deleting stays";
+    EXPECT_EQ(world.getAllObjects()[0]->getId(), first_id + 3) << "ids are never reused";
     new Mortal("Sweeper", journal, true);
     world.shutDown();
     EXPECT_EQ(journal, (Journal{"First", "Sweeper", "Second", "Newcomer", "Sweeper", "Newcomer"}));
@@ -210,7 +161,6 @@ TEST_F(WorldTest, TheViewFollowsItsObjectCentredAndClampedUntilTheObjectIsGone) 
     EXPECT_EQ(world.getView().getCorner(), Vector(5, 10));
     world.moveObject(p_hero, Vector(2, 31));
     EXPECT_EQ(world.getView().getCorner(), Vector(0, 11));
-    p_hero->setPosition(Vector(20, 60));  // not a move: the view stays
     world.markForDelete(p_hero);
     world.update();
     world.moveObject(p_stranger, Vector(20, 75));
@@ -224,7 +174,6 @@ TEST_F(WorldTest, TheViewFollowsItsObjectCentredAndClampedUntilTheObjectIsGone) 
 TEST_F(WorldTest, DisplaysStandAtNinePlacesOfTheViewAndShowTheirOwnLabelsValues) {
     auto* p_view = new lm::ViewObject;
     EXPECT_EQ(p_view->getPosition(), Vector(15, 1)) << "at the top centre, inside the border";
-    EXPECT_EQ(p_view->getAltitude() * 10 + p_view->getSolidness(), 42) << "over all, intangible";
     const Vector places[] = {{5, 1},   {15, 1}, {25, 1},  {5, 20}, {15, 20},
                              {25, 20}, {5, 39}, {15, 39}, {25, 39}};
     for (int location = lm::TOP_LEFT; location <= lm::BOTTOM_RIGHT; ++location) {
@@ -234,10 +183,6 @@ TEST_F(WorldTest, DisplaysStandAtNinePlacesOfTheViewAndShowTheirOwnLabelsValues)
     p_view->setLocation(lm::TOP_RIGHT);
     p_view->setBorder(false);
     EXPECT_EQ(p_view->getPosition(), Vector(25, 0)) << "without the border, the top row";
-    p_view->setPosition(Vector(3, 3));
-    p_view->setBorder(false);  // unchanged: not placed again
-    EXPECT_EQ(p_view->getPosition(), Vector(3, 3));
-
     p_view->setViewString("Enemy Health");
     auto* p_twin = new lm::ViewObject;
     p_twin->setViewString("Enemy Health");
@@ -269,15 +214,15 @@ private:
 };
 
 TEST_F(WorldTest, DrawsByAltitudeThenListOrderAndOnlyWhatTheViewMeets) {
-    for (const auto& [name, altitude, x] :
-         std::initializer_list<std::tuple<const char*, int, int>>{{"Top", lm::MAX_ALTITUDE, 0},
-                                                                  {"Middle1", 2, 0},
-                                                                  {"Bottom", 0, 0},
-                                                                  {"Unseen", 7, 0},
-                                                                  {"Middle2", 2, 0},
-                                                                  {"Far", 1, 100},
-                                                                  {"Edge", 3, -1}}) {
-        new Drawn(name, altitude, Vector(static_cast<float>(x), x == 0 ? 0.0f : 40.0f), journal);
+    const std::tuple<const char*, int, float> objects[] = {{"Top", lm::MAX_ALTITUDE, 0},
+                                                           {"Middle1", 2, 0},
+                                                           {"Bottom", 0, 0},
+                                                           {"Unseen", 7, 0},
+                                                           {"Middle2", 2, 0},
+                                                           {"Far", 1, 100},
+                                                           {"Edge", 3, -1}};
+    for (const auto& [name, altitude, x] : objects) {
+        new Drawn(name, altitude, Vector(x, x == 0 ? 0.0f : 40.0f), journal);
     }
     world.draw();
     EXPECT_EQ(journal, (Journal{"Bottom", "Middle1", "Middle2", "Edge", "Top"}));
@@ -290,14 +235,14 @@ TEST_F(WorldTest, TheCollisionIndexFindsWhatAFullScanFinds) {
     const auto uniform = [&random](float low, float high) {
         return std::uniform_real_distribution<float>(low, high)(random);
     };
-    const auto pick = [&random](int count) { return static_cast<int>(random() % count); };
+    const auto pick = [&random](std::size_t count) { return random() % count; };
     for (int i = 0; i < 153; ++i) {
         auto* p_object = place("o", Vector(uniform(-5, 65), uniform(-5, 85)),
                                static_cast<lm::Solidness>(pick(3)));
         p_object->setBox(Box(Vector(uniform(-1, 1), uniform(-1, 1)), uniform(0, 4), uniform(0, 4)));
         p_object->setVelocity(pick(10) < 4 ? Vector(uniform(-2, 2), uniform(-2, 2)) : Vector());
         p_object->reaction = [&, p_object](const lm::Event*) {
-            const int choice = pick(10);
+            const auto choice = pick(10);
             if (choice == 1) {
                 world.markForDelete(world.getAllObjects()[pick(world.getAllObjects().size())]);
             } else if (choice == 2) {
@@ -313,8 +258,8 @@ TEST_F(WorldTest, TheCollisionIndexFindsWhatAFullScanFinds) {
     world.getAllObjects()[1]->setPosition(Vector(1e30f, 1e30f));          // in none
     for (int step = 0; step < 100; ++step) {
         for (const lm::Object* p_object : world.getAllObjects()) {
-            const Vector where = step % 2 ? p_object->getPosition() + p_object->getVelocity()
-                                          : Vector(uniform(-10, 70), uniform(-10, 90));
+            const Vector where =
+                step % 2 ? p_object->predictPosition() : Vector(uniform(-10, 70), uniform(-10, 90));
             lm::ObjectList scanned;
             for (lm::Object* p_other : world.getAllObjects()) {
                 if (p_other != p_object && p_other->isSolid() &&

@@ -135,11 +135,6 @@ unsigned long findWindow(const std::string& title) {
     return 0;
 }
 
-void resize(unsigned long window, unsigned int width, unsigned int height) {
-    // Away from the screen's edges no part of the window is off screen, where it cannot be read.
-    sent(XMoveResizeWindow(display(), window, 0, 0, width, height));
-}
-
 sf::Image capture(unsigned long window) {
     sf::Image image;
     XWindowAttributes attributes{};

@@ -34,10 +34,6 @@ bool requestClose(unsigned long window);
 /// The visible window with this title, waited for up to twenty seconds; 0 when none came.
 unsigned long findWindow(const std::string& title);
 
-/// Moves the window to the screen's corner and gives it this size, as a player dragging its edges
-/// would.
-void resize(unsigned long window, unsigned int width, unsigned int height);
-
 /// The window's pixels at this instant, whole frame or not; empty when it cannot be read.
 sf::Image capture(unsigned long window);
 

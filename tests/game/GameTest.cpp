@@ -14,7 +14,6 @@ namespace lm_test {
 void GameTest::SetUp() {
     EngineTest::SetUp();
     setenv("LUMORA_RAND_FILE", (scratch.path() + "/rand.txt").c_str(), 1);
-    setenv("LUMORA_RAND_CALLS", (scratch.path() + "/rand-calls.txt").c_str(), 1);
     rolls({0});
     lm::WorldManager& world_manager = lm::WorldManager::getInstance();
     world_manager.setBoundary(lm::Box(lm::Vector(0, 0), 60, 80));
@@ -22,6 +21,10 @@ void GameTest::SetUp() {
     for (const GameResource& resource : GAME_RESOURCES) {
         ASSERT_EQ(resource.load(sourcePath("")), 0) << resource.file;
     }
+    lm::ResourceManager& resources = lm::ResourceManager::getInstance();
+    writeTone("tone.wav", 0.1f);
+    resources.unloadMusic("combat-music");
+    ASSERT_EQ(resources.loadMusic("tone.wav", "combat-music"), 0);
 }
 
 void GameTest::TearDown() {
@@ -31,10 +34,6 @@ void GameTest::TearDown() {
 
 void GameTest::rolls(const std::vector<int>& values) const {
     writeRandScript(scratch.path() + "/rand.txt", values);
-}
-
-std::size_t GameTest::rollsTaken() const {
-    return readRandCalls(scratch.path() + "/rand-calls.txt").size();
 }
 
 void GameTest::press(lm::Keyboard::Key key) {
@@ -51,20 +50,15 @@ void GameTest::release() {
 }
 
 void GameTest::step() {
-    lm::EventStep event;
+    const lm::EventStep event;
     lm::WorldManager::getInstance().onEvent(&event);
     update();
 }
 
-void GameTest::update() {
-    lm::WorldManager::getInstance().update();
-}
-
 void GameTest::clearWorld(const lm::Object* p_keep) {
-    lm::WorldManager& world_manager = lm::WorldManager::getInstance();
-    for (lm::Object* p_object : world_manager.getAllObjects()) {
+    for (lm::Object* p_object : lm::WorldManager::getInstance().getAllObjects()) {
         if (p_object != p_keep) {
-            world_manager.markForDelete(p_object);
+            lm::WorldManager::getInstance().markForDelete(p_object);
         }
     }
     update();
@@ -101,6 +95,11 @@ std::string GameTest::message() {
 bool GameTest::musicPlaying() {
     lm::Music* p_music = lm::ResourceManager::getInstance().getMusic("combat-music");
     return p_music != nullptr && p_music->getStatus() == sf::SoundSource::Playing;
+}
+
+bool GameTest::soundPlaying() {
+    lm::Sound* p_sound = lm::ResourceManager::getInstance().getSound("attack-fx");
+    return p_sound != nullptr && p_sound->getStatus() == sf::SoundSource::Playing;
 }
 
 }  // namespace lm_test

@@ -26,10 +26,10 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    /// The program's working folder, a fresh copy of its data: a test may change it before start.
-    const std::string& dataFolder() const;
     /// Sets an environment variable for the program.
-    void setEnvironment(const std::string& name, const std::string& value);
+    void setEnvironment(const std::string& name, const std::string& value) {
+        environment.emplace_back(name, value);
+    }
     /// Starts the program and returns at once.
     void launch();
     /// Starts the program and waits for its window and, unless told otherwise, its first picture.
@@ -47,25 +47,24 @@ public:
     /// Whether the sound output carried sound over its last fifth of a second. Sound reaches the
     /// file a little late: wait most of a second after a change before asking.
     bool soundAudible() const;
-
     /// What rand() returns from its next call on: these numbers in order, then the last for ever.
-    void rolls(const std::vector<int>& values) const;
-    /// The times of the calls of rand() so far, in microseconds of std::chrono::steady_clock.
-    std::vector<long long> randCalls() const;
+    void rolls(const std::vector<int>& values) const {
+        writeRandScript(folder() + "/rand.txt", values);
+    }
 
     void sendSignal(int signal_number) const;
-    unsigned long window() const;
+    unsigned long window() const { return game_window; }
     std::string standardError() const;
-    Lines log() const;
+    Lines log() const { return readLines(folder() + "/lumora.log"); }
     /// Waits for the program to end; its exit status, or -1 when it still runs or a signal ended
     /// it.
     int waitForExit(std::chrono::seconds how_long);
-    /// Keeps a picture in the test output folder for a person to look at.
-    static void keep(const sf::Image& image, const std::string& name);
+
+    /// The program's working folder, a fresh copy of its data: a test may change it before start.
+    const std::string& folder() const { return scratch.path(); }
 
 private:
     ScratchFolder scratch;
-    std::string folder;
     std::vector<std::pair<std::string, std::string>> environment;
     pid_t pid = -1;
     unsigned long game_window = 0;
@@ -88,9 +87,8 @@ protected:
 };
 
 /// Compares a picture with the reference of that name kept in the repository, allowing one pixel
-/// in a hundred to differ (animations move on). A failure keeps the picture and its differences
-/// in the test output folder. With LUMORA_UPDATE_REFERENCES set, the picture becomes the
-/// reference.
+/// in a hundred to differ (animations move on). A failure keeps the picture in the test output
+/// folder. With LUMORA_UPDATE_REFERENCES set, the picture becomes the reference.
 bool matchesReference(const sf::Image& shown, const std::string& name);
 
 }  // namespace lm_test

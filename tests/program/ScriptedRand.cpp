@@ -5,15 +5,10 @@
 // rand() returns the numbers of the file named by LUMORA_RAND_FILE, in order, and then the last
 // one again and again. Replacing the file (write a new one, rename it over the old) starts its
 // numbers from the beginning at the next call. Without the file, rand() returns 0.
-//
-// When LUMORA_RAND_CALLS names a file, each call also appends the time of the call to it, in
-// microseconds of the monotonic clock: the walking hero rolls once a pass, so a test can count
-// the passes of the game loop.
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <string>
 #include <sys/stat.h>
 #include <vector>
 
@@ -53,33 +48,9 @@ void refresh() {
     }
 }
 
-void noteTheCall() {
-    // Opened again whenever the variable names another file, as a new test does.
-    static std::string opened;
-    static FILE* calls = nullptr;
-    const char* path = std::getenv("LUMORA_RAND_CALLS");
-    if (path != nullptr && opened != path) {
-        if (calls != nullptr) {
-            std::fclose(calls);
-        }
-        opened = path;
-        calls = std::fopen(path, "a");
-        if (calls != nullptr) {
-            std::setvbuf(calls, nullptr, _IOLBF, 0);
-        }
-    }
-    if (calls != nullptr) {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        std::fprintf(calls, "%lld\n",
-                     static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
-    }
-}
-
 }  // namespace
 
 extern "C" int rand() noexcept {
-    noteTheCall();
     refresh();
     if (script.values.empty()) {
         return 0;
