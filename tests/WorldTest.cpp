@@ -2,6 +2,10 @@
 // order, and the collision index against a full scan.
 
 #include "TestSupport.h"
+#include "engine/EventCollision.h"
+#include "engine/EventKeyboard.h"
+#include "engine/EventMouse.h"
+#include "engine/EventOut.h"
 #include "engine/EventStep.h"
 #include "engine/EventView.h"
 #include "engine/ViewObject.h"
@@ -18,7 +22,20 @@ using lm_test::Journal;
 using lm_test::Recorder;
 using World = lm::WorldManager;
 
-TEST(GeometryTest, VectorsAndBoxesThatTouch) {
+TEST(GeometryTest, EventsVectorsAndBoxesThatTouch) {
+    const lm::Event events[] = {lm::EventCollision(), lm::EventCollision(nullptr, nullptr, {}),
+                                lm::EventKeyboard(),  lm::EventMouse(),
+                                lm::EventOut(),       lm::EventStep(3),
+                                lm::EventStep(),      lm::EventView("Health", 1, true),
+                                lm::EventView()};
+    std::string types = lm::Event().getType();
+    for (const lm::Event& event : events) {
+        types += " " + event.getType();
+    }
+    EXPECT_EQ(types,
+              "lm::undefined lm::collision lm::collision lm::keyboard lm::mouse lm::out lm::step "
+              "lm::step lm::view lm::view");
+
     Vector v(3, 4);
     EXPECT_FLOAT_EQ(v.getMagnitude(), 5);
     v.normalize();
