@@ -25,11 +25,15 @@ const Lines SAMPLE = {
 std::string edited(std::size_t n, const std::string& text = "", bool inserting = false,
                    const std::string& line_end = "\n") {
     Lines lines = SAMPLE;
-    if (n > 0) {
-        const auto at = lines.begin() + static_cast<std::ptrdiff_t>(n - 1);
-        inserting      ? static_cast<void>(lines.insert(at, text))
-        : text.empty() ? static_cast<void>(lines.erase(at))
-                       : static_cast<void>(*at = text);
+    const auto at = lines.begin() + static_cast<std::ptrdiff_t>(n > 0 ? n - 1 : 0);
+    if (n == 0) {
+        // the sample as it is
+    } else if (inserting) {
+        lines.insert(at, text);
+    } else if (text.empty()) {
+        lines.erase(at);
+    } else {
+        *at = text;
     }
     std::string joined;
     for (const std::string& line : lines) {

@@ -4,7 +4,6 @@
 #include "GameProcess.h"
 
 #include <algorithm>
-#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
