@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <signal.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -166,11 +168,9 @@ void GameProcess::sendSignal(int signal_number) const {
 }
 
 std::string GameProcess::standardError() const {
-    std::string text;
-    for (const std::string& line : readLines(folder() + "/stderr.txt")) {
-        text += line + "\n";
-    }
-    return text;
+    std::ostringstream text;
+    text << std::ifstream(folder() + "/stderr.txt").rdbuf();
+    return text.str();
 }
 
 int GameProcess::waitForExit(std::chrono::seconds how_long) {
@@ -222,22 +222,18 @@ bool matchesReference(const sf::Image& shown, const std::string& name) {
         return shown.saveToFile(path);
     }
     sf::Image reference;
-    int differing = 0;
-    if (reference.loadFromFile(path) && reference.getSize() == shown.getSize()) {
-        for (unsigned int y = 0; y < shown.getSize().y; ++y) {
-            for (unsigned int x = 0; x < shown.getSize().x; ++x) {
-                differing += shown.getPixel(x, y) == reference.getPixel(x, y) ? 0 : 1;
-            }
-        }
-    } else {
-        differing = -1;
+    const std::size_t pixels = std::size_t{shown.getSize().x} * shown.getSize().y;
+    const auto* p_shown = reinterpret_cast<const std::uint32_t*>(shown.getPixelsPtr());
+    const bool comparable = reference.loadFromFile(path) && reference.getSize() == shown.getSize();
+    const auto* p_reference = reinterpret_cast<const std::uint32_t*>(reference.getPixelsPtr());
+    if (comparable && std::inner_product(p_shown, p_shown + pixels, p_reference, std::size_t{0},
+                                         std::plus<>(), std::not_equal_to<>()) *
+                              100 <=
+                          pixels) {
+        return true;
     }
-    if (differing < 0 ||
-        differing * 100 > static_cast<int>(shown.getSize().x * shown.getSize().y)) {
-        keep(shown, name + "-actual");
-        return false;
-    }
-    return true;
+    keep(shown, name + "-actual");
+    return false;
 }
 
 }  // namespace lm_test
