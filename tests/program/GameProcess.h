@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -36,12 +37,10 @@ public:
     bool start(bool shows_a_picture = true);
 
     /// Holds a key (an X key name) down for a while, then lets it go.
-    void hold(const std::string& key, std::chrono::milliseconds how_long) const;
-    /// Taps a key so briefly that at most one pass sees it, again and again until the window
-    /// shows what the judge waits for.
-    bool tapUntil(const std::string& key, const Judge& judge) const;
-    /// Waits until the window shows what the judge waits for, ten seconds at most.
-    bool waitFor(const Judge& judge) const;
+    static void hold(const std::string& key, std::chrono::milliseconds how_long);
+    /// Waits until the window shows what the judge waits for, half a minute at most. With a key,
+    /// taps it meanwhile, so briefly that at most one pass sees each tap.
+    bool waitFor(const Judge& judge, const char* tapped_key = nullptr) const;
     /// The window's pixels now, as a whole frame.
     sf::Image screenshot() const;
     /// Whether the sound output carried sound over its last fifth of a second. Sound reaches the
@@ -52,9 +51,13 @@ public:
         writeRandScript(folder() + "/rand.txt", values);
     }
 
-    void sendSignal(int signal_number) const;
+    void sendSignal(int signal_number) const {
+        if (pid > 0) {
+            kill(pid, signal_number);
+        }
+    }
     unsigned long window() const { return game_window; }
-    std::string standardError() const;
+    Lines standardError() const { return readLines(folder() + "/stderr.txt"); }
     Lines log() const { return readLines(folder() + "/lumora.log"); }
     /// Waits for the program to end; its exit status, or -1 when it still runs or a signal ended
     /// it.

@@ -8,41 +8,32 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <sys/stat.h>
 #include <vector>
 
 namespace {
 
-struct Script {
-    std::vector<int> values;
-    std::size_t next = 0;
-    ino_t inode = 0;
-    timespec modified{};
-};
+std::vector<int> values;
+std::size_t next = 0;
+struct stat script_file {};
 
-Script script;
-
-bool sameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-/// Reads the file again when it has been replaced or changed since the last call.
+/// Reads the file again when it has been replaced since the last call: by a new file, or by one
+/// that takes a freed file's place with a later time.
 void refresh() {
     const char* path = std::getenv("LUMORA_RAND_FILE");
     struct stat status {};
-    if (path == nullptr || stat(path, &status) != 0) {
+    if (path == nullptr || stat(path, &status) != 0 ||
+        (status.st_ino == script_file.st_ino &&
+         status.st_mtim.tv_nsec == script_file.st_mtim.tv_nsec &&
+         status.st_mtim.tv_sec == script_file.st_mtim.tv_sec)) {
         return;
     }
-    if (status.st_ino == script.inode && sameTime(status.st_mtim, script.modified)) {
-        return;
-    }
-    script = Script{};
-    script.inode = status.st_ino;
-    script.modified = status.st_mtim;
+    script_file = status;
+    values.clear();
+    next = 0;
     if (FILE* file = std::fopen(path, "r")) {
         for (int value = 0; std::fscanf(file, "%d", &value) == 1;) {
-            script.values.push_back(value);
+            values.push_back(value);
         }
         std::fclose(file);
     }
@@ -52,12 +43,10 @@ void refresh() {
 
 extern "C" int rand() noexcept {
     refresh();
-    if (script.values.empty()) {
+    if (values.empty()) {
         return 0;
     }
-    const int value = script.values[script.next];
-    if (script.next + 1 < script.values.size()) {
-        ++script.next;
-    }
+    const int value = values[next];
+    next += next + 1 < values.size() ? 1 : 0;
     return value;
 }
