@@ -124,35 +124,19 @@ int Recorder::eventHandler(const lm::Event* p_event) {
     return 1;
 }
 
-namespace {
-
-/// Calls visit(x, y) for every pixel that is not black.
-template <typename Visit>
-void forLit(const sf::Image& image, Visit visit) {
+Bounds litBounds(const sf::Image& image) {
+    const int width = static_cast<int>(image.getSize().x);
+    const int height = static_cast<int>(image.getSize().y);
+    Bounds b{width, height, -1, -1};
     const sf::Uint8* p_pixel = image.getPixelsPtr();
-    for (unsigned int y = 0; y < image.getSize().y; ++y) {
-        for (unsigned int x = 0; x < image.getSize().x; ++x, p_pixel += 4) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x, p_pixel += 4) {
             if ((p_pixel[0] | p_pixel[1] | p_pixel[2]) != 0) {
-                visit(static_cast<int>(x), static_cast<int>(y));
+                b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
             }
         }
     }
-}
-
-}  // namespace
-
-Bounds litBounds(const sf::Image& image) {
-    Bounds b{static_cast<int>(image.getSize().x), static_cast<int>(image.getSize().y), -1, -1};
-    forLit(image, [&b](int x, int y) {
-        b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
-    });
     return b;
-}
-
-int litPixels(const sf::Image& image) {
-    int count = 0;
-    forLit(image, [&count](int, int) { ++count; });
-    return count;
 }
 
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row, int last_row) {

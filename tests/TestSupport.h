@@ -85,8 +85,10 @@ private:
 /// inclusive; right < left when nothing is lit.
 using Bounds = std::array<int, 4>;
 Bounds litBounds(const sf::Image& image);
-/// Pixels that are not black.
-int litPixels(const sf::Image& image);
+/// Whether some pixel is not black.
+inline bool anyLit(const sf::Image& image) {
+    return litBounds(image)[2] >= 0;
+}
 /// Whether two pictures are the same in the rows of cells (17 pixels each) from first to last.
 bool sameRows(const sf::Image& a, const sf::Image& b, int first_row = 0, int last_row = 1000);
 

@@ -15,22 +15,17 @@ namespace {
 /// a moment, so it is asked again for up to ten seconds.
 Display* display() {
     static Display* const connection = [] {
-        Display* opened = nullptr;
+        Display* opened = XOpenDisplay(nullptr);
         for (int tries = 0; tries < 500 && opened == nullptr; ++tries) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
             opened = XOpenDisplay(nullptr);
-            if (opened == nullptr) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
         }
         return opened;
     }();
     return connection;
 }
 
-[[maybe_unused]] const bool opened_at_start = [] {
-    display();
-    return true;
-}();
+[[maybe_unused]] Display* const opened_at_start = display();
 
 /// Waits until the server has handled every request sent so far.
 bool sent(int status) {
@@ -105,10 +100,7 @@ bool focus(unsigned long window) {
 unsigned long focused() {
     Window window = 0;
     int revert_to = 0;
-    if (display() != nullptr) {
-        XGetInputFocus(display(), &window, &revert_to);
-    }
-    return window;
+    return display() != nullptr && XGetInputFocus(display(), &window, &revert_to) != 0 ? window : 0;
 }
 
 bool requestClose(unsigned long window) {
@@ -147,12 +139,10 @@ sf::Image capture(unsigned long window) {
         image.create(width, height);
         for (unsigned int y = 0; y < height; ++y) {
             for (unsigned int x = 0; x < width; ++x) {
+                // 0xRRGGBB from the server, 0xRRGGBBAA for the picture.
                 const unsigned long pixel =
                     XGetPixel(p_image, static_cast<int>(x), static_cast<int>(y));
-                image.setPixel(
-                    x, y,
-                    sf::Color(static_cast<sf::Uint8>(pixel >> 16),
-                              static_cast<sf::Uint8>(pixel >> 8), static_cast<sf::Uint8>(pixel)));
+                image.setPixel(x, y, sf::Color(static_cast<sf::Uint32>(pixel << 8 | 0xFF)));
             }
         }
         XDestroyImage(p_image);

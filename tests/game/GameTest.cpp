@@ -9,7 +9,6 @@
 #include "engine/Sprite.h"
 #include "engine/ViewObject.h"
 #include "engine/WorldManager.h"
-#include "game/Battle.h"
 #include "game/Enemy.h"
 #include "game/EventAttack.h"
 #include "game/EventTurn.h"
@@ -311,7 +310,7 @@ TEST_F(BattleTest, EachKindComesWithItsLooksHealthAndAnnouncementAndActsOnEveryR
     }
 }
 
-TEST_F(BattleTest, SpecialMovesLastAsTheyShouldAndOnlyAHitClearsAGuard) {
+TEST_F(BattleTest, SpecialMovesAndGuardsLastAsTheyShouldAndHealthOneStillCounts) {
     meet("Zombie");
     turn(0);  // the announcement makes way for the first turn's message
     EXPECT_EQ(message(), "The Zombie attacked!");
@@ -350,6 +349,10 @@ TEST_F(BattleTest, SpecialMovesLastAsTheyShouldAndOnlyAHitClearsAGuard) {
     p_enemy->setHealth(0);
     turn(1);
     EXPECT_EQ(count("HeroCombat"), 1) << "a defeated enemy takes no turn";
+    p_enemy->setHealth(1);
+    key(Key::A);
+    world().update();
+    EXPECT_EQ(types(), Lines{"Hero"}) << "a victory at 1 leaves the hero walking";
 }
 
 TEST_F(BattleTest, ACommandIsHeardAndHandsTheTurnOverOnceThenWaitsSixtySteps) {
@@ -383,35 +386,6 @@ TEST_F(BattleTest, ACommandIsHeardAndHandsTheTurnOverOnceThenWaitsSixtySteps) {
     waitOut();
     key(Key::X);  // not a command: no turn
     EXPECT_EQ(heroHealth(), 7);
-}
-
-TEST_F(BattleTest, VictoryLeavesTheWalkingHeroAloneAndDefeatBringsTheTitleBack) {
-    meet("Goblin");
-    p_enemy->setHealth(1);
-    fighter()->setHealth(1);
-    rolls({1});  // a turn would be an attack, fatal for the hero
-    key(Key::A);
-    world().update();
-    EXPECT_EQ(types(), Lines{"Hero"});
-    EXPECT_FALSE(musicPlaying());
-    EXPECT_EQ(logLines().back(), "Enemy was defeated");
-
-    meet("Zombie");
-    EXPECT_EQ(std::pair(heroHealth(), shown("PlayerStats")), std::pair(10, 10)) << "a new hero";
-    fighter()->setHealth(1);
-    rolls({4});  // an attack for 1
-    key(Key::A);
-    world().update();
-    EXPECT_EQ(types(), Lines{"StartScreen"});
-    EXPECT_EQ(world().getView().getCorner(), lm::Vector(0, 0));
-    sf::sleep(sf::milliseconds(300));
-    EXPECT_TRUE(musicPlaying());
-    // The first step of the next game cannot start an encounter; the flag clears from the world.
-    key(Key::SPACE);
-    world().update();
-    rolls({1, 0});
-    step();
-    EXPECT_EQ(count("Battle"), 0);
 }
 
 }  // namespace

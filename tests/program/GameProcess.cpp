@@ -41,7 +41,6 @@ GameProcess::GameProcess() {
     for (const char* data : {"sprites", "sounds", "lm-font.ttf"}) {
         fs::copy(sourcePath(data), fs::path(folder()) / data);
     }
-    rolls({0});
 }
 
 GameProcess::~GameProcess() {
@@ -88,8 +87,7 @@ bool GameProcess::start(bool shows_a_picture) {
     launch();
     game_window = x::findWindow("Lumora");
     return game_window != 0 && x::focus(game_window) &&
-           (!shows_a_picture ||
-            waitFor([](const sf::Image& image) { return litPixels(image) > 0; }));
+           (!shows_a_picture || waitFor([](const sf::Image& image) { return anyLit(image); }));
 }
 
 void GameProcess::hold(const std::string& key, std::chrono::milliseconds how_long) {
@@ -121,7 +119,7 @@ sf::Image GameProcess::screenshot() const {
     for (int attempt = 0; attempt < 50; ++attempt) {
         std::this_thread::sleep_for(10ms);
         sf::Image current = x::capture(game_window);
-        if (sameRows(previous, current) && litPixels(current) > 0) {
+        if (sameRows(previous, current) && anyLit(current)) {
             return current;
         }
         previous = std::move(current);
@@ -156,36 +154,6 @@ int GameProcess::waitForExit(std::chrono::seconds how_long) {
         }
     }
     return -1;
-}
-
-void ProgramTest::SetUp() {
-    ASSERT_TRUE(game.start()) << "the game's window did not come up";
-    std::this_thread::sleep_for(200ms);
-    title = game.screenshot();
-}
-
-void ProgramTest::quit() {
-    game.hold("q", 150ms);
-    EXPECT_EQ(game.waitForExit(5s), 0);
-}
-
-void ProgramTest::startWalking() {
-    game.hold("space", 150ms);
-    ASSERT_TRUE(game.waitFor([&](const sf::Image& shown) { return !sameRows(shown, title); }));
-    std::this_thread::sleep_for(200ms);
-    overworld = game.screenshot();
-}
-
-Lines ProgramTest::gameLines() const {
-    const Lines log = game.log();
-    auto line = std::find(log.begin(), log.end(), "SRM::loadSprite(): Sprite 'controls' loaded.");
-    Lines lines;
-    while (line != log.end() && ++line != log.end()) {
-        if (line->rfind("Object: id", 0) != 0) {
-            lines.push_back(*line);
-        }
-    }
-    return lines;
 }
 
 bool matchesReference(const sf::Image& shown, const std::string& name) {

@@ -73,22 +73,6 @@ private:
     unsigned long game_window = 0;
 };
 
-/// Each test plays the game from its title.
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-    /// Presses Q and expects the program to end with status 0.
-    void quit();
-    /// Starts a game from the title; keeps the overworld's picture.
-    void startWalking();
-    /// The game's own lines of the log after loading, without the lines of objects made.
-    Lines gameLines() const;
-
-    GameProcess game;
-    sf::Image title;
-    sf::Image overworld;
-};
-
 /// Compares a picture with the reference of that name kept in the repository, allowing one pixel
 /// in a hundred to differ (animations move on). A failure keeps the picture in the test output
 /// folder. With LUMORA_UPDATE_REFERENCES set, the picture becomes the reference.

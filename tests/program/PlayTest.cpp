@@ -2,6 +2,7 @@
 
 #include "../XServer.h"
 #include "GameProcess.h"
+#include "game/GameResource.h"
 
 #include <algorithm>
 #include <csignal>
@@ -41,8 +42,39 @@ bool statusSame(const sf::Image& a, const sf::Image& b) {
     return sameRows(a, b, 0, 2);
 }
 
-class PlayTest : public ProgramTest {
+/// Each test plays the game from its title.
+class PlayTest : public ::testing::Test {
 protected:
+    void SetUp() override {
+        ASSERT_TRUE(game.start()) << "the game's window did not come up";
+        std::this_thread::sleep_for(200ms);
+        title = game.screenshot();
+    }
+    /// Presses Q and expects the program to end with status 0.
+    void quit() {
+        game.hold("q", 150ms);
+        EXPECT_EQ(game.waitForExit(5s), 0);
+    }
+    /// Starts a game from the title; keeps the overworld's picture.
+    void startWalking() {
+        game.hold("space", 150ms);
+        ASSERT_TRUE(game.waitFor([&](const sf::Image& shown) { return !sameRows(shown, title); }));
+        std::this_thread::sleep_for(200ms);
+        overworld = game.screenshot();
+    }
+    /// The game's own lines of the log after loading, without the lines of objects made.
+    Lines gameLines() const {
+        const Lines log = game.log();
+        auto line =
+            std::find(log.begin(), log.end(), "SRM::loadSprite(): Sprite 'controls' loaded.");
+        Lines lines;
+        while (line != log.end() && ++line != log.end()) {
+            if (line->rfind("Object: id", 0) != 0) {
+                lines.push_back(*line);
+            }
+        }
+        return lines;
+    }
     /// The next step's encounter with this enemy; every later roll gives turn_roll.
     void encounter(int enemy_roll, int turn_roll) {
         game.rolls({1, enemy_roll, turn_roll});
@@ -60,6 +92,10 @@ protected:
         std::this_thread::sleep_for(SOUND_DELAY);
         EXPECT_EQ(game.soundAudible(), audible) << what;
     }
+
+    GameProcess game;
+    sf::Image title;
+    sf::Image overworld;
 };
 
 TEST_F(PlayTest, TheTitleWithMusicTheSilentControlsAndAWalkTheViewFollows) {
@@ -88,10 +124,6 @@ struct Foe {
     int full_hits;             // blows of 2 to win
     int halved_hits;           // blows of 1 to win, on a guard
 };
-
-void PrintTo(const Foe& foe, std::ostream* out) {
-    *out << foe.name;
-}
 
 class VictoryTest : public PlayTest, public ::testing::WithParamInterface<Foe> {};
 
@@ -171,51 +203,37 @@ TEST_F(PlayTest, OnlyKeysOfItsOwnWindowCountButItsCloseButtonAlways) {
               (Lines{"InputManager: window closed, ending the game", ENDING[0], ENDING[1]}));
 }
 
-const char* const SPRITE_FILES[][2] = {
-    {"Rock.txt", "rock"},        {"Tree.txt", "tree"},     {"Bush.txt", "bush"},
-    {"Grass.txt", "grass"},      {"Hero.txt", "hero"},     {"hero-spr.txt", "hero_combat"},
-    {"goblin.txt", "goblin"},    {"battle.txt", "battle"}, {"zombie.txt", "zombie"},
-    {"knight.txt", "knight"},    {"wizard.txt", "wizard"}, {"start-screen.txt", "start-screen"},
-    {"controls.txt", "controls"}};
-
-// Every other sprite file is gone, the rest lose a line or become noise; the music is missing, a
-// sound broken and the font gone; then no audio device answers either. Each time the game plays
-// on: a goblin is met, struck down, and Q ends it; the log says what was wrong.
-TEST(EnvironmentTest, WithBrokenDataOrNoAudioDeviceTheGamePlaysOnAndTheLogSaysWhatWasWrong) {
-    for (const bool broken_data : {true, false}) {
-        GameProcess game;
-        Lines expected = {"A Goblin appears!", "Enemy was defeated"};
-        if (broken_data) {
-            const char* breakages[] = {"", "<HEADER>\nframes 1\n\n", "\x01 noise \xff\n"};
-            for (std::size_t i = 0; i < std::size(SPRITE_FILES); ++i) {
-                const std::string path = game.folder() + "/sprites/" + SPRITE_FILES[i][0];
-                i % 2 == 0 ? static_cast<void>(fs::remove(path))
-                           : writeFile(path, breakages[i % 3]);
-                expected.push_back(std::string("SRM::loadSprite(): Sprite '") + SPRITE_FILES[i][1] +
-                                   "' not loaded.");
-            }
-            fs::remove(game.folder() + "/sounds/combat-music.wav");
-            writeFile(game.folder() + "/sounds/attack.wav", "RIFF, but not really");
-            fs::remove(game.folder() + "/lm-font.ttf");
-            expected.push_back(
-                "DisplayManager: Error! Cannot load the font 'lm-font.ttf': cells show no "
-                "characters.");
-        } else {
-            game.setEnvironment("ALSOFT_DRIVERS", "no-such-output");
-            expected.push_back("lumora: no audio device answers: the game runs without sound.");
+// Every other data file is gone, the rest lose a line or become noise, the font is gone and no
+// audio device answers: the game plays on (a goblin is met, struck down, and Q ends it) and the log
+// says what was wrong.
+TEST(EnvironmentTest, WithBrokenDataAndNoAudioDeviceTheGamePlaysOnAndTheLogSaysWhatWasWrong) {
+    GameProcess game;
+    game.setEnvironment("ALSOFT_DRIVERS", "no-such-output");
+    Lines expected = {"A Goblin appears!", "Enemy was defeated",
+                      "lumora: no audio device answers: the game runs without sound.",
+                      "DisplayManager: Error! Cannot load the font 'lm-font.ttf': cells show no "
+                      "characters."};
+    const char* breakages[] = {"", "<HEADER>\nframes 1\n\n", "\x01 noise \xff\n"};
+    for (std::size_t i = 0; i < GAME_RESOURCES.size(); ++i) {
+        const std::string path = game.folder() + "/" + GAME_RESOURCES[i].file;
+        i % 2 == 0 ? static_cast<void>(fs::remove(path)) : writeFile(path, breakages[i % 3]);
+        if (GAME_RESOURCES[i].kind == GameResource::SPRITE) {
+            expected.push_back(std::string("SRM::loadSprite(): Sprite '") +
+                               GAME_RESOURCES[i].label + "' not loaded.");
         }
-        ASSERT_TRUE(game.start(false));
-        game.hold("space", 150ms);
-        std::this_thread::sleep_for(300ms);
-        game.rolls({1, 0, 0});
-        std::this_thread::sleep_for(300ms);
-        game.hold("a", 6500ms);  // an attack every 60 steps
-        game.hold("q", 150ms);
-        EXPECT_EQ(game.waitForExit(10s), 0);
-        const Lines log = game.log();
-        for (const std::string& line : expected) {
-            EXPECT_EQ(std::count(log.begin(), log.end(), line), 1) << line;
-        }
+    }
+    fs::remove(game.folder() + "/lm-font.ttf");
+    ASSERT_TRUE(game.start(false));
+    game.hold("space", 150ms);
+    std::this_thread::sleep_for(300ms);
+    game.rolls({1, 0, 0});
+    std::this_thread::sleep_for(300ms);
+    game.hold("a", 6500ms);  // an attack every 60 steps
+    game.hold("q", 150ms);
+    EXPECT_EQ(game.waitForExit(10s), 0);
+    const Lines log = game.log();
+    for (const std::string& line : expected) {
+        EXPECT_EQ(std::count(log.begin(), log.end(), line), 1) << line;
     }
 }
 
