@@ -150,19 +150,4 @@ sf::Image capture(unsigned long window) {
     return image;
 }
 
-OtherWindow::OtherWindow() : window(0) {
-    if (display() == nullptr) {
-        return;
-    }
-    window = XCreateSimpleWindow(display(), DefaultRootWindow(display()), 0, 0, 64, 64, 0, 0, 0);
-    XMapRaised(display(), window);
-    focus(window);
-}
-
-OtherWindow::~OtherWindow() {
-    if (window != 0) {
-        sent(XDestroyWindow(display(), window));
-    }
-}
-
 }  // namespace lm_test::x

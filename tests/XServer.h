@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Window/Window.hpp>
 
 #include <string>
 
@@ -41,16 +42,15 @@ sf::Image capture(unsigned long window);
 /// program's window does when the player turns to it.
 class OtherWindow {
 public:
-    OtherWindow();
-    ~OtherWindow();
-    OtherWindow(const OtherWindow&) = delete;
-    OtherWindow& operator=(const OtherWindow&) = delete;
-
-    /// Whether it was made and has the focus.
-    bool hasFocus() const { return window != 0 && focused() == window; }
+    OtherWindow() : window(sf::VideoMode(64, 64), "Another program") {
+        window.setPosition(sf::Vector2i(0, 0));  // in a corner, clear of the window under test
+        focus(window.getSystemHandle());
+    }
+    /// Whether it has the focus.
+    bool hasFocus() const { return focused() == window.getSystemHandle(); }
 
 private:
-    unsigned long window;
+    sf::Window window;
 };
 
 }  // namespace lm_test::x

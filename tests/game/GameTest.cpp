@@ -219,6 +219,10 @@ TEST_F(GameTest, OneRollAStepInAThousandBeginsABattleAndTheSecondChoosesTheEnemy
     }
 }
 
+/// Each kind of enemy: the encounter's second roll that brings it, and its full health.
+const std::map<std::string, std::pair<int, int>> KINDS = {
+    {"Goblin", {0, 7}}, {"Zombie", {3, 8}}, {"Knight", {6, 9}}, {"Wizard", {7, 8}}};
+
 /// A battle as an encounter makes it, over a hero walking low in the world: the view's corner is
 /// at (0, 40).
 class BattleTest : public GameTest {
@@ -231,10 +235,7 @@ protected:
     void meet(const std::string& kind) {
         clearWorld(p_hero);
         step();
-        rolls(
-            {1,
-             std::map<std::string, int>{{"Goblin", 0}, {"Zombie", 3}, {"Knight", 6}, {"Wizard", 7}}
-                 .at(kind)});
+        rolls({1, KINDS.at(kind).first});
         step();
         p_enemy = static_cast<Enemy*>(find(kind));
         ASSERT_NE(p_enemy, nullptr);
@@ -266,9 +267,8 @@ protected:
 };
 
 TEST_F(BattleTest, EachKindComesWithItsLooksHealthAndAnnouncementAndActsOnEveryRoll) {
-    const std::map<std::string, int> health = {
-        {"Goblin", 7}, {"Zombie", 8}, {"Knight", 9}, {"Wizard", 8}};
-    for (const auto& [kind, full] : health) {
+    for (const auto& [kind, roll_and_health] : KINDS) {
+        const int full = roll_and_health.second;
         meet(kind);
         EXPECT_TRUE(looksItsPart(kind));
         EXPECT_EQ(p_enemy->getPosition(), lm::Vector(40, 60));
