@@ -29,10 +29,11 @@ void releaseKeys() {
 
 /// Keeps a picture in the test output folder, named after the test, for a person to look at.
 void keep(const sf::Image& image, const std::string& what) {
-    fs::create_directories(LUMORA_TEST_OUTPUT);
     const auto* p_test = ::testing::UnitTest::GetInstance()->current_test_info();
-    image.saveToFile(std::string(LUMORA_TEST_OUTPUT) + "/" + (p_test ? p_test->name() : "") + "-" +
-                     what + ".png");
+    // A parameterised test's name holds a slash: its pictures go in a folder of its own.
+    const fs::path path = fs::path(LUMORA_TEST_OUTPUT) / (p_test->name() + ("-" + what + ".png"));
+    fs::create_directories(path.parent_path());
+    image.saveToFile(path.string());
 }
 
 }  // namespace
