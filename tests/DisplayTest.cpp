@@ -74,7 +74,7 @@ TEST_F(DisplayTest, GlyphsTakeTheirColourOrKeepThePreviousOneAndStandWhereTheySh
     EXPECT_EQ(display.pixelsToSpaces(Vector(18, 51)), Vector(2, 3));
 }
 
-TEST_F(DisplayTest, OneDrawCallShowsWhatDrawingCellByCellShows) {
+TEST_F(DisplayTest, OneDrawCallShowsWhatDrawingCellByCellShowsAndAResizedWindowShowsItWhole) {
     const auto scene = [this] {
         for (int byte = 0; byte < 256; ++byte) {
             display.drawCh(Vector(static_cast<float>(byte % 60), byte / 60.0f),
@@ -90,17 +90,13 @@ TEST_F(DisplayTest, OneDrawCallShowsWhatDrawingCellByCellShows) {
         display.drawCh(Vector(NAN, 3), 'x', lm::WHITE);  // a cell at no number changes nothing
     };
     EXPECT_TRUE(same(scene, [&] { display.setCellByCell(true), scene(); }));
-}
-
-TEST_F(DisplayTest, AResizedWindowShowsThePictureWholeCentredBetweenBlackBars) {
-    const auto lit = [this] {
-        text(0, 0, std::string(60, '#'))();
-        text(0, 44, std::string(60, '#'))();
-        return lm_test::litBounds(showFrame());
-    };
-    const lm_test::Bounds full = lit();
+    display.setCellByCell(false);  // one call again, which fits the picture to the window first
+    // Resized, the window shows the picture whole, centred between black bars.
+    scene();
+    const lm_test::Bounds full = lm_test::litBounds(showFrame());
     display.getWindow()->setSize({768, 768});  // 768 x 576 of picture, 96 pixels above and below
-    const lm_test::Bounds resized = lit();
+    scene();
+    const lm_test::Bounds resized = lm_test::litBounds(showFrame());
     for (int side = 0; side < 4; ++side) {
         EXPECT_NEAR(resized[side], (side % 2) * 96 + full[side] * 0.75f, 2) << side;
     }

@@ -108,6 +108,7 @@ Ints framesShown(lm::Animation& animation, int n) {
 
 TEST(AnimationTest, EachFrameStaysForTheSlowdownThenCyclesUnlessFrozen) {
     lm::Sprite sprite(3);
+    EXPECT_EQ(sprite.getColor(), lm::WHITE) << "unless told otherwise";
     for (const char* frame : {"0", "1", "2", "3"}) {
         sprite.pushFrame(lm::Frame(1, 1, frame));
     }

@@ -46,7 +46,7 @@ TEST_F(WorldTest, EveryObjectTouchedHearsOfAMoveAndOnlyBlockingStopsBlocking) {
     auto* p_mover = new Probe("Mover", journal);
     new Probe("Bush", journal, Vector(1, 1), lm::NONBLOCKING);
     new Probe("Ghost", journal, Vector(1, 0), lm::INTANGIBLE);
-    new Probe("Rock", journal, Vector(2, 0));
+    auto* p_rock = new Probe("Rock", journal, Vector(2, 0));
     EXPECT_EQ(world.moveObject(p_mover, Vector(1, 0)), -1);
     EXPECT_EQ(p_mover->getPosition(), Vector(0, 0));
     EXPECT_EQ(journal, (Journal{"Mover:lm::collision Mover>Bush at (1, 0)",
@@ -63,6 +63,8 @@ TEST_F(WorldTest, EveryObjectTouchedHearsOfAMoveAndOnlyBlockingStopsBlocking) {
     // made meanwhile move from the next update on, and hear once that they left the world.
     journal.clear();
     p_mover->setSolidness(lm::BLOCKING);
+    EXPECT_EQ(world.getCollisions(p_rock, Vector(2.5f, 0)), lm::ObjectList{p_mover})
+        << "solid again";
     p_mover->setVelocity(Vector(0, 2));
     Probe* p_newcomer = nullptr;
     p_mover->reaction = [&](const lm::Event*) {  // at the bush only
@@ -83,7 +85,8 @@ TEST_F(WorldTest, EveryObjectTouchedHearsOfAMoveAndOnlyBlockingStopsBlocking) {
 TEST_F(WorldTest, ObjectsGoOnceAtTheEndOfUpdateTheirDestructorsMarkingMore) {
     auto* p_first = new Probe("First", journal);
     auto* p_sweeper = new Probe("Sweeper", journal);
-    new Probe("Second", journal);
+    auto* p_second = new Probe("Second", journal);
+    EXPECT_EQ(logLines().back(), "Object: id = " + std::to_string(p_second->getId()));
     // As a defeated hero does: marks every object, itself again, and makes a newcomer.
     p_sweeper->last_act = [this] {
         for (lm::Object* p_object : world.getAllObjects()) {
@@ -109,7 +112,8 @@ TEST_F(WorldTest, TheViewFollowsItsObjectCentredAndClampedAndDisplaysStandAtNine
     world.insertObject(p_hero);
     EXPECT_EQ(world.setViewFollowing(p_hero), 0);
     EXPECT_EQ(world.getView().getCorner(), Vector(5, 10));
-    const Vector moves[][2] = {{{2, 31.5f}, {0, 11.5f}}, {{59, 75}, {30, 40}}, {{20, 30}, {5, 10}}};
+    const Vector moves[][2] = {
+        {{14.5f, 31.5f}, {0, 11.5f}}, {{59, 75}, {30, 40}}, {{20, 30}, {5, 10}}};
     for (const auto& [to, corner] : moves) {
         world.moveObject(p_hero, to);
         EXPECT_EQ(world.getView().getCorner(), corner) << to;
