@@ -7,30 +7,23 @@
 #include "engine/GameManager.h"
 #include "engine/LogManager.h"
 #include "engine/Platform.h"
-#include "engine/WorldManager.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 
 namespace {
 
 using lm_test::Journal;
-using lm_test::Lines;
 using lm_test::Recorder;
 
-class BroadcastTest : public lm_test::EngineTest {};
+class CoreTest : public lm_test::EngineTest {};
 
-TEST_F(BroadcastTest, ReachesEveryObjectOfTheListAsItWasWhenItBegan) {
+TEST_F(CoreTest, ABroadcastReachesEveryObjectOfTheListAsItWasWhenItBegan) {
     Journal journal;
     auto* p_first = new Recorder("A", journal);
     new Recorder("B", journal);
     new lm::Object();  // ignores every event, and still counts
-    p_first->reaction = [&journal](const lm::Event*) {
-        if (journal.size() == 1) {
-            new Recorder("Newcomer", journal);  // misses this event
-        }
-    };
+    p_first->reaction = [&journal](const lm::Event*) { new Recorder("Newcomer", journal); };
     const lm::EventStep step;
     EXPECT_EQ(lm::LogManager::getInstance().onEvent(&step), 3) << "any manager broadcasts";
     EXPECT_EQ(journal, (Journal{"A:lm::step", "B:lm::step"}));
@@ -46,31 +39,25 @@ TEST(LogManagerTest, WritesOneLinePerMessageToAFileItEmptiesAtStartUp) {
     log.setFlush(true);
     log.writeLog("a\n\tb");
     EXPECT_EQ(lm_test::readLines(lm::LOGFILE_NAME),
-              (Lines{"The Hero deals -2 damage", "a", "\tb"}));
-    log.shutDown();
+              (lm_test::Lines{"The Hero deals -2 damage", "a", "\tb"}));
     log.shutDown();
     EXPECT_EQ(log.writeLog("after shut-down"), -1);
 }
 
 /// Scripted time, from just below the wrap of the 32-bit microsecond count, which the loop must
 /// not notice. It moves only when a pass works or the loop sleeps; each sleep (milliseconds)
-/// lasts as long as asked plus the next of the oversleeps.
+/// lasts as long as asked plus the next of the (at most 8) oversleeps.
 struct ScriptedTime : lm::platform::TimeSource {
     std::uint32_t now = 0xFFFFFFFFu - 20000u;
     std::vector<int> sleeps, oversleeps;
-
     std::uint32_t microseconds() override { return now; }
-    void sleepMilliseconds(int milliseconds) override {
-        sleeps.push_back(milliseconds);
-        const std::size_t n = sleeps.size();
-        now += 1000u * static_cast<std::uint32_t>(milliseconds +
-                                                  (n <= oversleeps.size() ? oversleeps[n - 1] : 0));
+    void sleepMilliseconds(int ms) override {
+        sleeps.push_back(ms);
+        now += 1000u * static_cast<std::uint32_t>(ms + oversleeps.at(sleeps.size() - 1));
     }
 };
 
-class GameLoopTest : public lm_test::EngineTest {};
-
-TEST_F(GameLoopTest, SleepsOutEachFrameMakesUpWhatWasLostAndEndsOnGameOverOrASignal) {
+TEST_F(CoreTest, TheLoopSleepsOutEachFrameMakesUpWhatWasLostAndEndsOnGameOverOrASignal) {
     // Per case: each pass's work (microseconds; -1 raises a stop signal), how much longer than
     // asked each sleep lasts (milliseconds), and the sleeps asked for.
     const std::vector<int> table[][3] = {
@@ -89,23 +76,20 @@ TEST_F(GameLoopTest, SleepsOutEachFrameMakesUpWhatWasLostAndEndsOnGameOverOrASig
     lm::GameManager& game = lm::GameManager::getInstance();
     lm::platform::catchStopSignals();
     for (const auto& row : table) {
-        const std::vector<int>& work_us = row[0];
         ScriptedTime time;
         time.oversleeps = row[1];
+        time.oversleeps.resize(8);
         lm::platform::setTimeSource(&time);
-        Journal journal;
-        Recorder worker("worker", journal);
+        Journal passes;
+        Recorder worker("worker", passes);
         worker.reaction = [&](const lm::Event*) {
-            const int work = work_us.at(journal.size() - 1);
-            if (work < 0) {
-                std::raise(SIGTERM);
-            }
-            time.now += static_cast<std::uint32_t>(std::max(work, 0));
-            game.setGameOver(journal.size() == work_us.size());
+            const int work = row[0].at(passes.size() - 1);  // raise() gives 0
+            time.now += static_cast<std::uint32_t>(work < 0 ? std::raise(SIGTERM) : work);
+            game.setGameOver(passes.size() == row[0].size());
         };
         game.setGameOver(false);
         game.run();
-        EXPECT_EQ(time.sleeps, row[2]) << "work " << work_us[0];
+        EXPECT_EQ(time.sleeps, row[2]) << "work " << row[0][0];
         EXPECT_EQ(logLines().back(), "GameManager: run ended");
     }
     lm::platform::setTimeSource(nullptr);
@@ -115,14 +99,7 @@ TEST_F(GameLoopTest, SleepsOutEachFrameMakesUpWhatWasLostAndEndsOnGameOverOrASig
 
 TEST(StopSignalTest, EachOneAsksToStopASecondOneEndsTheProgramAndSleepsTakeTheirTime) {
     EXPECT_EXIT(
-        {
-            lm::platform::catchStopSignals();
-            std::raise(SIGHUP);
-            if (lm::platform::stopSignal() != nullptr) {
-                std::raise(SIGHUP);
-            }
-            std::exit(0);
-        },
+        (lm::platform::catchStopSignals(), std::raise(SIGHUP), std::raise(SIGHUP), std::exit(0)),
         ::testing::KilledBySignal(SIGHUP), "");
     lm::Clock clock;
     lm::platform::sleepMilliseconds(3);

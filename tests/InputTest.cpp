@@ -22,17 +22,17 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         ASSERT_EQ(input.startUp(), 0);
-        // Each key event as "key <action> <key>", each mouse event as "mouse <action> <button>
-        // (<x>, <y>)".
+        // Each key event as "<type> <action> <key>", each mouse event as "<type> <action>
+        // <button> (<x>, <y>)".
         (new lm_test::Recorder("log", entries))->reaction = [this](const lm::Event* p_event) {
             std::ostringstream entry;
             if (const auto* p_key = dynamic_cast<const lm::EventKeyboard*>(p_event)) {
-                entry << "key " << p_key->getKeyboardAction() << " " << p_key->getKey();
+                entry << " " << p_key->getKeyboardAction() << " " << p_key->getKey();
             } else if (const auto* p_mouse = dynamic_cast<const lm::EventMouse*>(p_event)) {
-                entry << "mouse " << p_mouse->getMouseAction() << " " << p_mouse->getMouseButton()
-                      << " " << p_mouse->getMousePosition();
+                entry << " " << p_mouse->getMouseAction() << " " << p_mouse->getMouseButton() << " "
+                      << p_mouse->getMousePosition();
             }
-            entries.back() = entry.str();
+            entries.back() = p_event->getType() + entry.str();
         };
         ASSERT_TRUE(x::focus(lm::DisplayManager::getInstance().getWindow()->getSystemHandle()));
         passUntil(1000, 5);
@@ -62,13 +62,13 @@ protected:
 TEST_F(InputTest, HeldKeysAndButtonsArePressedOnEveryPassAndEachKeyIsReadAsItsEngineValue) {
     ASSERT_TRUE(x::moveTo(300, 400));
     const Entries moved = passUntil(1);  // some moves, saying neither where nor how
-    EXPECT_EQ(moved, Entries(moved.empty() ? 1 : moved.size(), "mouse 2 -1 (0, 0)"));
+    EXPECT_EQ(moved, Entries(moved.empty() ? 1 : moved.size(), "lm::mouse 2 -1 (0, 0)"));
     keys({"Left", "Up", "button1", "button2"}, true);
     passUntil(1000, 5);  // the queued presses come and go; the held ones, in the tables' order:
-    EXPECT_EQ(passUntil(1, 1),
-              (Entries{"key 0 6", "key 0 4", "mouse 1 0 (300, 400)", "mouse 1 2 (300, 400)"}));
+    EXPECT_EQ(passUntil(1, 1), (Entries{"lm::keyboard 0 6", "lm::keyboard 0 4",
+                                        "lm::mouse 1 0 (300, 400)", "lm::mouse 1 2 (300, 400)"}));
     keys({"Left", "Up", "button1", "button2"}, false);
-    EXPECT_EQ(passUntil(2), Entries(2, "key 1 -1"));
+    EXPECT_EQ(passUntil(2), Entries(2, "lm::keyboard 1 -1"));
     // The X names of the engine's keys, in the order of their values from SPACE to NUM0.
     std::istringstream names(
         "space Return Escape Tab Left Right Up Down Pause KP_Subtract KP_Add grave period comma "
@@ -77,7 +77,7 @@ TEST_F(InputTest, HeldKeysAndButtonsArePressedOnEveryPassAndEachKeyIsReadAsItsEn
     int value = 0;
     for (std::string name; names >> name; ++value) {
         keys({name}, true);
-        EXPECT_EQ(passUntil(1, 1), Entries{"key 0 " + std::to_string(value)}) << name;
+        EXPECT_EQ(passUntil(1, 1), Entries{"lm::keyboard 0 " + std::to_string(value)}) << name;
         keys({name}, false);
         passUntil(1);
     }
