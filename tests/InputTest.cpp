@@ -5,7 +5,6 @@
 #include "engine/DisplayManager.h"
 #include "engine/EventKeyboard.h"
 #include "engine/EventMouse.h"
-#include "engine/GameManager.h"
 #include "engine/InputManager.h"
 
 #include <SFML/System/Sleep.hpp>
@@ -82,21 +81,6 @@ TEST_F(InputTest, HeldKeysAndButtonsArePressedOnEveryPassAndEachKeyIsReadAsItsEn
         passUntil(1);
     }
     EXPECT_EQ(value, lm::Keyboard::NUM0 + 1);
-}
-
-TEST_F(InputTest, WhileAnotherWindowHasTheFocusOnlyTheWindowsCloseRequestCounts) {
-    const x::OtherWindow terminal;
-    ASSERT_TRUE(terminal.hasFocus());
-    keys({"q", "Up"}, true);
-    EXPECT_EQ(passUntil(1, 10), Entries{}) << "typed into the other window";
-    keys({"q", "Up"}, false);
-    ASSERT_TRUE(x::requestClose(lm::DisplayManager::getInstance().getWindow()->getSystemHandle()));
-    lm::GameManager& game = lm::GameManager::getInstance();
-    for (int i = 0; i < 100 && !game.getGameOver(); ++i) {
-        passUntil(1, 2);
-    }
-    EXPECT_TRUE(game.getGameOver());
-    EXPECT_EQ(logLines().back(), "InputManager: window closed, ending the game");
 }
 
 }  // namespace
