@@ -26,18 +26,33 @@ const sf::Color GLYPH_COLORS[] = {
     sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White,
 };
 
-/// Whether a window can be opened at all: on X11 systems, whether the X display named by DISPLAY
-/// answers. The windowing library aborts the program when it cannot reach the display.
-bool displayAvailable() {
+/// A connection to the X display named by DISPLAY on X11 systems, held for the life of the object.
+/// The windowing library aborts the program when it cannot reach the display, so the window is
+/// opened only while one is held: a server that resets when its last client leaves (a virtual
+/// one, or one at the end of a session) then cannot do so between the check and the window.
+class DisplayConnection {
+public:
 #if defined(__unix__) && !defined(__APPLE__)
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return false;
+    DisplayConnection() : p_display(XOpenDisplay(nullptr)) {}
+    ~DisplayConnection() {
+        if (p_display != nullptr) {
+            XCloseDisplay(p_display);
+        }
     }
-    XCloseDisplay(display);
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+    bool answered() const {
+        return p_display != nullptr;
+    }
+
+private:
+    Display* p_display;
+#else
+    bool answered() const {
+        return true;
+    }
 #endif
-    return true;
-}
+};
 
 }  // namespace
 
@@ -69,8 +84,8 @@ int DisplayManager::startUp() {
     if (p_window != nullptr) {
         return 0;
     }
-    // Without a display the windowing library would abort the whole program.
-    if (!displayAvailable()) {
+    const DisplayConnection display;
+    if (!display.answered()) {
         LogManager::getInstance().writeLog(
             "DisplayManager: Error! No display available: cannot open the window.");
         return -1;
