@@ -91,16 +91,4 @@ TEST_F(AudioTest, OnlyLoadedEntriesHoldVoicesAndShutDownGivesThemAllBack) {
     }
 }
 
-TEST_F(AudioTest, WithoutAnAudioDeviceFilesAreStillCheckedAndNothingPlays) {
-    configureAudio("drivers = no-such-output\n");
-    writeTone("tone.wav", 0.1f);
-    lm_test::writeFile("noise.wav", "not a sound at all");
-    EXPECT_EQ(resources.loadMusic("noise.wav", "m") + resources.loadSound("noise.wav", "s"), -2);
-    ASSERT_EQ(resources.loadMusic("tone.wav", "m") + resources.loadSound("tone.wav", "s"), 0);
-    resources.getMusic("m")->play(true);
-    resources.getSound("s")->play(false);
-    EXPECT_NE(resources.getMusic("m")->getStatus(), Status::Playing);
-    EXPECT_NE(resources.getSound("s")->getStatus(), Status::Playing);
-}
-
 }  // namespace

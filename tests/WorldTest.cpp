@@ -2,7 +2,6 @@
 // order, and the collision index against a full scan.
 
 #include "TestSupport.h"
-#include "engine/EventView.h"
 #include "engine/ViewObject.h"
 #include "engine/WorldManager.h"
 
@@ -132,14 +131,6 @@ TEST_F(WorldTest, TheViewFollowsItsObjectCentredAndClampedAndDisplaysStandAtNine
     p_view->setLocation(lm::TOP_RIGHT);
     p_view->setBorder(false);
     EXPECT_EQ(p_view->getPosition(), Vector(25, 0)) << "without the border, the top row";
-    // A display takes the values of its own tag, or adds them.
-    p_view->setViewString("Enemy Health");
-    const lm::EventView set_to_5("Enemy Health", 5, false), minus_3("Enemy Health", -3, true);
-    const lm::EventView other("Player Health", 9, false);
-    EXPECT_EQ(p_view->eventHandler(&minus_3) + p_view->eventHandler(&set_to_5) +
-                  p_view->eventHandler(&other) + p_view->eventHandler(&minus_3),
-              3);
-    EXPECT_EQ(p_view->getValue(), 2);
 }
 
 TEST_F(WorldTest, DrawingGoesByAltitudeThenListOrderAndOnlyWhatTheViewMeets) {
