@@ -5,6 +5,7 @@
 #include "engine/Clock.h"
 #include "engine/EventStep.h"
 #include "engine/GameManager.h"
+#include "engine/InputManager.h"
 #include "engine/LogManager.h"
 #include "engine/Platform.h"
 
@@ -74,6 +75,7 @@ TEST_F(CoreTest, TheLoopSleepsOutEachFrameMakesUpWhatWasLostAndEndsOnGameOverOrA
         // A stop signal ends the loop after its pass and its sleep.
         {{-1, 0}, {}, {33}}};
     lm::GameManager& game = lm::GameManager::getInstance();
+    EXPECT_EQ(lm::InputManager::getInstance().startUp(), -1) << "no window to read";
     lm::platform::catchStopSignals();
     for (const auto& row : table) {
         ScriptedTime time;

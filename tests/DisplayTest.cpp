@@ -42,7 +42,7 @@ TEST_F(DisplayTest, GlyphsTakeTheirColourOrKeepThePreviousOneAndStandWhereTheySh
     const int drawn[] = {0, 1, 2, 3, 4, 5, 6, 7, 2, lm::UNDEFINED_COLOR, 8};
     const int shown[] = {0, 1, 2, 3, 4, 5, 6, 7, 2, 2, 2};
     for (int i = 0; i < 11; ++i) {
-        display.drawCh(Vector(2, 2), '#', static_cast<lm::Color>(drawn[i]));
+        EXPECT_EQ(display.drawCh(Vector(2, 2), '#', static_cast<lm::Color>(drawn[i])), 0);
         const sf::Image frame = showFrame();
         int full = 0;  // the channels that some pixel shows at full strength
         for (std::size_t at = 0; at < std::size_t{1024} * 768 * 4; ++at) {
