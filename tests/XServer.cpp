@@ -39,6 +39,32 @@ bool viewable(Window window) {
            attributes.map_state == IsViewable;
 }
 
+/// A viewable window with the title below this one, or 0.
+Window findBelow(Window parent, const std::string& title) {
+    Window root = 0;
+    Window parent_of = 0;
+    Window* p_children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display(), parent, &root, &parent_of, &p_children, &count) == 0) {
+        return 0;
+    }
+    Window found = 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+        char* p_name = nullptr;
+        if (XFetchName(display(), p_children[i], &p_name) != 0 && p_name != nullptr) {
+            if (title == p_name && viewable(p_children[i])) {
+                found = p_children[i];
+            }
+            XFree(p_name);
+        }
+        if (found == 0) {
+            found = findBelow(p_children[i], title);
+        }
+    }
+    XFree(p_children);
+    return found;
+}
+
 }  // namespace
 
 bool key(const std::string& name, bool down) {
@@ -93,21 +119,7 @@ bool requestClose(unsigned long window) {
 
 unsigned long findWindow(const std::string& title) {
     for (int tries = 0; display() != nullptr && tries < 1000; ++tries) {
-        Window root = 0;
-        Window parent = 0;
-        Window* p_windows = nullptr;
-        unsigned int count = 0;
-        XQueryTree(display(), DefaultRootWindow(display()), &root, &parent, &p_windows, &count);
-        Window found = 0;
-        for (unsigned int i = 0; i < count && found == 0; ++i) {
-            char* p_name = nullptr;
-            if (XFetchName(display(), p_windows[i], &p_name) != 0 && p_name != nullptr) {
-                found = title == p_name && viewable(p_windows[i]) ? p_windows[i] : 0;
-                XFree(p_name);
-            }
-        }
-        XFree(p_windows);
-        if (found != 0) {
+        if (const Window found = findBelow(DefaultRootWindow(display()), title)) {
             return found;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -32,8 +32,7 @@ unsigned long focused();
 /// Asks the window to close, as a window manager does when its close button is clicked.
 bool requestClose(unsigned long window);
 
-/// The visible top-level window with this title, waited for up to twenty seconds; 0 when none
-/// came.
+/// The visible window with this title, waited for up to twenty seconds; 0 when none came.
 unsigned long findWindow(const std::string& title);
 
 /// The window's pixels at this instant, whole frame or not; empty when it cannot be read.
